@@ -1,0 +1,72 @@
+#include "plugins/common/AtomicFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
+
+namespace calcfile {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+constexpr int TEMPORARY_NAME_ATTEMPTS = 16;
+
+// A short name of its own, so that even an output name at the file system's length
+// limit leaves room for the temporary one.
+fs::path temporaryNameBeside(const fs::path& target, std::mt19937_64& random) {
+  char suffix[17];
+  std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+  return target.parent_path() / (std::string(".quarn-") + suffix + ".tmp");
+}
+
+struct TemporaryFile {
+  fs::path path;
+  FileHandle handle;
+};
+
+// "x" makes the open fail rather than reuse a file that already exists.
+std::optional<TemporaryFile> createTemporaryBeside(const fs::path& target) {
+  std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt) {
+    fs::path candidate = temporaryNameBeside(target, random);
+    if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+      return TemporaryFile{std::move(candidate), FileHandle(file)};
+    }
+  }
+  return std::nullopt;
+}
+
+// Closing is part of writing: buffered bytes reach the file system only then.
+bool writeAndClose(FileHandle handle, std::span<const std::uint8_t> bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), handle.get()) == bytes.size() &&
+                       std::fflush(handle.get()) == 0;
+  return std::fclose(handle.release()) == 0 && written;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const fs::path target(path);
+  std::optional<TemporaryFile> temporary = createTemporaryBeside(target);
+  if (!temporary) {
+    return false;
+  }
+  std::error_code error;
+  if (writeAndClose(std::move(temporary->handle), bytes)) {
+    fs::rename(temporary->path, target, error);
+    if (!error) {
+      return true;
+    }
+  }
+  fs::remove(temporary->path, error);
+  return false;
+}
+
+}  // namespace calcfile

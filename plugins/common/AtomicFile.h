@@ -1,0 +1,16 @@
+// Replacing an output file so that a failed write never leaves a truncated file
+// behind or destroys the previous good one.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace calcfile {
+
+// Writes the bytes to a temporary file in the same directory and renames it over `path`
+// only when everything was written and closed; on any failure removes the temporary
+// file, leaves an existing `path` untouched and returns false.
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace calcfile

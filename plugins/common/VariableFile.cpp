@@ -1,0 +1,128 @@
+#include "plugins/common/VariableFile.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+namespace calcfile {
+namespace {
+
+constexpr std::array<std::uint8_t, 3> SIGNATURE_TAIL{0x1A, 0x0A, 0x00};
+constexpr std::uint8_t TI83_PLUS_VERSION = 0x01;
+constexpr std::uint8_t TI83_PLUS_FLAG = 0x00;
+constexpr std::size_t MAX_WORD = std::numeric_limits<std::uint16_t>::max();
+
+// Everything that tells one family's file apart from another's.
+struct FamilyLayout {
+  std::string_view signature;  // 8 characters
+  bool hasNameLength;
+  bool hasVersionAndFlag;
+};
+
+// Indexed by Family.
+constexpr std::array<FamilyLayout, 3> FAMILY_LAYOUTS{{
+    {"**TI86**", true, false},
+    {"**TI83F*", false, true},
+    {"**TI82**", false, false},
+}};
+
+const FamilyLayout& layoutOf(Family family) {
+  return FAMILY_LAYOUTS.at(static_cast<std::size_t>(family));
+}
+
+// The entry header's own length word counts the fields behind it up to, not
+// including, the repeated data length.
+std::size_t entryHeaderLength(const FamilyLayout& layout) {
+  return 2 + 1 + (layout.hasNameLength ? 1 : 0) + NAME_FIELD_SIZE + (layout.hasVersionAndFlag ? 2 : 0);
+}
+
+void appendText(std::vector<std::uint8_t>& out, std::string_view text) {
+  out.insert(out.end(), text.begin(), text.end());
+}
+
+void appendHeader(std::vector<std::uint8_t>& out, const FamilyLayout& layout, std::string_view comment) {
+  appendText(out, layout.signature);
+  out.insert(out.end(), SIGNATURE_TAIL.begin(), SIGNATURE_TAIL.end());
+  const std::string_view fitted = comment.substr(0, COMMENT_FIELD_SIZE);
+  appendText(out, fitted);
+  out.insert(out.end(), COMMENT_FIELD_SIZE - fitted.size(), 0);
+}
+
+void appendEntry(std::vector<std::uint8_t>& out, const FamilyLayout& layout, const VariableSpec& spec) {
+  const auto dataLength = static_cast<std::uint16_t>(spec.data.size());
+  appendWord(out, static_cast<std::uint16_t>(entryHeaderLength(layout)));
+  appendWord(out, dataLength);
+  out.push_back(spec.typeId);
+  if (layout.hasNameLength) {
+    out.push_back(spec.name.length);
+  }
+  out.insert(out.end(), spec.name.field.begin(), spec.name.field.end());
+  if (layout.hasVersionAndFlag) {
+    out.push_back(TI83_PLUS_VERSION);
+    out.push_back(TI83_PLUS_FLAG);
+  }
+  appendWord(out, dataLength);
+  out.insert(out.end(), spec.data.begin(), spec.data.end());
+}
+
+}  // namespace
+
+VariableName makeVariableName(std::string_view text) {
+  VariableName name;
+  const std::string_view kept = text.substr(0, NAME_FIELD_SIZE);
+  std::copy(kept.begin(), kept.end(), name.field.begin());
+  name.length = static_cast<std::uint8_t>(kept.size());
+  return name;
+}
+
+std::string_view lastPathComponent(std::string_view path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+VariableName defaultVariableName(std::string_view basePath) {
+  return makeVariableName(lastPathComponent(basePath));
+}
+
+std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std::uint8_t>> bodyParts) {
+  const std::size_t bodySize = std::accumulate(bodyParts.begin(), bodyParts.end(), std::size_t{0},
+                                               [](std::size_t sum, auto part) { return sum + part.size(); });
+  std::vector<std::uint8_t> data;
+  data.reserve(2 + bodySize);
+  appendWord(data, static_cast<std::uint16_t>(bodySize));
+  for (const auto part : bodyParts) {
+    data.insert(data.end(), part.begin(), part.end());
+  }
+  return data;
+}
+
+std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& spec) {
+  const FamilyLayout& layout = layoutOf(spec.family);
+  const std::size_t sectionLength = 2 + entryHeaderLength(layout) + 2 + spec.data.size();
+  if (sectionLength > MAX_WORD) {
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> file;
+  file.reserve(SIGNATURE_TAIL.size() + 8 + COMMENT_FIELD_SIZE + 2 + sectionLength + 2);
+  appendHeader(file, layout, spec.comment);
+  appendWord(file, static_cast<std::uint16_t>(sectionLength));
+  const std::size_t sectionStart = file.size();
+  appendEntry(file, layout, spec);
+  appendWord(file, checksum(std::span(file).subspan(sectionStart)));
+  return file;
+}
+
+std::uint16_t checksum(std::span<const std::uint8_t> bytes) {
+  unsigned sum = 0;
+  for (const std::uint8_t byte : bytes) {
+    sum += byte;
+  }
+  return static_cast<std::uint16_t>(sum);
+}
+
+void appendWord(std::vector<std::uint8_t>& out, std::uint16_t value) {
+  out.push_back(static_cast<std::uint8_t>(value & 0xFF));
+  out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+}  // namespace calcfile

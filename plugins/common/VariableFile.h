@@ -1,0 +1,60 @@
+// The calculator variable file shared by every writer plug-in: a 53-byte header,
+// the data-section length, one variable entry and a 16-bit checksum.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace calcfile {
+
+// The three file families differ in signature and in the fields of the entry header.
+enum class Family { Ti86, Ti83Plus, Ti82 };
+
+inline constexpr std::size_t NAME_FIELD_SIZE = 8;
+inline constexpr std::size_t COMMENT_FIELD_SIZE = 42;
+
+// A variable name as stored: its characters, zero-padded to the 8-byte field, and their count.
+struct VariableName {
+  std::array<std::uint8_t, NAME_FIELD_SIZE> field{};
+  std::uint8_t length = 0;
+};
+
+// Builds a name from up to the first 8 characters of `text`, unchanged.
+VariableName makeVariableName(std::string_view text);
+
+// The last component of a path: the text after its last '\' or '/' (the whole path
+// when it has neither). Paths may come from either kind of system.
+std::string_view lastPathComponent(std::string_view path);
+
+// The name most writers use: the first 8 characters of the last component, case kept.
+VariableName defaultVariableName(std::string_view basePath);
+
+struct VariableSpec {
+  Family family;
+  std::string_view comment;            // at most 42 characters; zero-padded in the file
+  std::uint8_t typeId;
+  VariableName name;                   // its length byte is stored only by the TI-86 family
+  std::span<const std::uint8_t> data;  // the whole variable data, starting with its own length word
+};
+
+// Variable data of the usual shape: a length word counting the body, then the body,
+// given as consecutive parts. A body too long for the word is refused later by
+// buildVariableFile, whose length fields cannot hold it either.
+std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std::uint8_t>> bodyParts);
+
+// The complete file: header, data-section length, entry header, variable data and
+// checksum. Returns std::nullopt when the data does not fit the 16-bit length fields.
+std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& spec);
+
+// The 16-bit sum of the bytes, each taken as unsigned.
+std::uint16_t checksum(std::span<const std::uint8_t> bytes);
+
+// Appends a 16-bit value, low byte first, as every number in these files is stored.
+void appendWord(std::vector<std::uint8_t>& out, std::uint16_t value);
+
+}  // namespace calcfile
