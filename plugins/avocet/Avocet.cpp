@@ -1,0 +1,36 @@
+// avocet: the image as the characters of a TI-86 string variable (.86s).
+#include "job/PluginInterface.h"
+#include "plugins/common/PlainWriter.h"
+#include "plugins/common/PluginMessages.h"
+
+namespace {
+
+constexpr const char* DESCRIPTION = "Ti-86 string (.86s) file";
+// The caption is curlew's: both writers come from the same family and share it.
+constexpr std::string_view ABOUT_CAPTION = "About curlew.dll";
+constexpr std::string_view ABOUT_TEXT =
+    "Ti-86 string (.86s) file export\nVintrel plugin\nWritten by the quarn developers";
+
+std::vector<std::uint8_t> stringData(std::span<const std::uint8_t> image) {
+  return calcfile::variableData({image});
+}
+
+constexpr calcfile::PlainWriterFormat FORMAT{
+    .family = calcfile::Family::Ti86,
+    .extension = ".86s",
+    .comment = "Asm program created with Tellic86 v3.1",
+    .typeId = 0x0C,
+    .nameFor = calcfile::defaultVariableName,
+    .variableDataFor = stringData,
+};
+
+}  // namespace
+
+QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
+                                     char* extension) {
+  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
+}
+
+QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
+
+QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }

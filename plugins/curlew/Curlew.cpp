@@ -1,0 +1,40 @@
+// curlew: the image as a TI-86 assembly program (.86p). quarn's default writer.
+#include <array>
+
+#include "job/PluginInterface.h"
+#include "plugins/common/PlainWriter.h"
+#include "plugins/common/PluginMessages.h"
+
+namespace {
+
+constexpr const char* DESCRIPTION = "Ti-86 program (.86p) file";
+constexpr std::string_view ABOUT_CAPTION = "About curlew.dll";
+constexpr std::string_view ABOUT_TEXT =
+    "Ti-86 program (.86p) file export\nVintrel plugin\nWritten by the quarn developers";
+
+// The mark by which the TI-86 tells an assembly program from a BASIC one.
+constexpr std::array<std::uint8_t, 2> ASM_PROGRAM_MARK{0x8E, 0x28};
+
+std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
+  return calcfile::variableData({ASM_PROGRAM_MARK, image});
+}
+
+constexpr calcfile::PlainWriterFormat FORMAT{
+    .family = calcfile::Family::Ti86,
+    .extension = ".86p",
+    .comment = "Asm program created with Tellic86 v3.1",
+    .typeId = 0x12,
+    .nameFor = calcfile::defaultVariableName,
+    .variableDataFor = programData,
+};
+
+}  // namespace
+
+QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
+                                     char* extension) {
+  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
+}
+
+QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
+
+QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }

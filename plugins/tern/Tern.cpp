@@ -1,0 +1,49 @@
+// tern: the image as a TI-82 program laid out for the CrASH shell (.82p).
+#include <array>
+#include <string>
+
+#include "job/PluginInterface.h"
+#include "plugins/common/PlainWriter.h"
+#include "plugins/common/PluginMessages.h"
+
+namespace {
+
+constexpr const char* DESCRIPTION = "Ti-82 CrASH program (.82p) file";
+constexpr std::string_view ABOUT_CAPTION = "About Tern.dll";
+constexpr std::string_view ABOUT_TEXT =
+    "Ti-82 CrASH program (.82p) file export\nVintrel plugin\nWritten by the quarn developers";
+
+// CrASH lists only programs whose name starts with this byte.
+constexpr std::uint8_t CRASH_NAME_MARK = 0xDC;
+// The program prefix by which CrASH recognises an assembly program.
+constexpr std::array<std::uint8_t, 3> CRASH_PROGRAM_PREFIX{0xD5, 0x00, 0x11};
+
+calcfile::VariableName crashName(std::string_view basePath) {
+  std::string text(1, static_cast<char>(CRASH_NAME_MARK));
+  text += calcfile::lastPathComponent(basePath).substr(0, calcfile::NAME_FIELD_SIZE - 1);
+  return calcfile::makeVariableName(text);
+}
+
+std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
+  return calcfile::variableData({CRASH_PROGRAM_PREFIX, image});
+}
+
+constexpr calcfile::PlainWriterFormat FORMAT{
+    .family = calcfile::Family::Ti82,
+    .extension = ".82p",
+    .comment = "CrASH assembly program created with Tellic",
+    .typeId = 0x06,
+    .nameFor = crashName,
+    .variableDataFor = programData,
+};
+
+}  // namespace
+
+QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
+                                     char* extension) {
+  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
+}
+
+QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
+
+QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
