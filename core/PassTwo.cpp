@@ -1,0 +1,4 @@
+#include "job/AssemblyJob.h"
+
+// Placeholder until pass 2 lands.
+void AssemblyJob::passTwo(OutputImage&) {}

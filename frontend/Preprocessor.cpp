@@ -1,0 +1,4 @@
+#include "job/AssemblyJob.h"
+
+// Placeholder until the preprocessor lands.
+void AssemblyJob::preprocess(const std::string&, MacroTable*) {}

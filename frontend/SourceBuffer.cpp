@@ -1,0 +1,48 @@
+#include "frontend/SourceBuffer.h"
+
+#include <algorithm>
+
+int SourceBuffer::addFile(std::string path) {
+  files_.push_back(std::move(path));
+  return static_cast<int>(files_.size() - 1);
+}
+
+bool SourceBuffer::isIncluded(std::string_view path) const {
+  return std::find(files_.begin(), files_.end(), path) != files_.end();
+}
+
+int SourceBuffer::addLine(std::uint32_t fileIndex, int lineNumber) {
+  lines_.push_back(LineRecord{fileIndex, lineNumber, 0, nullptr});
+  return static_cast<int>(lines_.size() - 1);
+}
+
+void SourceBuffer::writeLine(std::string_view text) { text_.append(text); }
+
+std::optional<std::string_view> SourceBuffer::readLine(std::size_t max) {
+  if (position_ >= text_.size()) {
+    return std::nullopt;
+  }
+  const std::string_view rest = std::string_view(text_).substr(position_);
+  const std::size_t lineEnd = rest.find('\n');
+  const std::size_t count = std::min(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1, max);
+  position_ += count;
+  return rest.substr(0, count);
+}
+
+const std::string& SourceBuffer::fileNameOf(int lineIndex) const {
+  return files_[lines_[static_cast<std::size_t>(lineIndex)].fileIndex];
+}
+
+int SourceBuffer::lineNumberOf(int lineIndex) const { return lines_[static_cast<std::size_t>(lineIndex)].lineNumber; }
+
+void SourceBuffer::setEmits(int lineIndex, int value) { lines_[static_cast<std::size_t>(lineIndex)].emits = value; }
+
+int SourceBuffer::emitsOf(int lineIndex) const { return lines_[static_cast<std::size_t>(lineIndex)].emits; }
+
+void SourceBuffer::setEntry(int lineIndex, const TableEntry* entry) {
+  lines_[static_cast<std::size_t>(lineIndex)].entry = entry;
+}
+
+const TableEntry* SourceBuffer::entryOf(int lineIndex) const {
+  return lines_[static_cast<std::size_t>(lineIndex)].entry;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frontend/LineRecord.h"
+
+// The preprocessed program: one statement per line, each ending with "\n", with
+// one record per line naming its file and line. The preprocessor only appends;
+// the passes read it from the start and annotate the records.
+class SourceBuffer {
+public:
+  // Longest line the passes read, line end included.
+  static constexpr std::size_t MAX_LINE = 255;
+
+  int addFile(std::string path);
+  bool isIncluded(std::string_view path) const;
+  int addLine(std::uint32_t fileIndex, int lineNumber);
+  void writeLine(std::string_view text);
+
+  // The next line from the read position, "\n" included, or at most `max` bytes of
+  // it; nothing when the text is used up. The view stays valid until the next write.
+  std::optional<std::string_view> readLine(std::size_t max = MAX_LINE);
+  void rewind() { position_ = 0; }
+  std::size_t length() const { return text_.size(); }
+
+  const std::string& fileNameOf(int lineIndex) const;
+  int lineNumberOf(int lineIndex) const;
+  void setEmits(int lineIndex, int value);
+  int emitsOf(int lineIndex) const;
+  void setEntry(int lineIndex, const TableEntry* entry);
+  const TableEntry* entryOf(int lineIndex) const;
+
+  const std::vector<std::string>& files() const { return files_; }
+  const std::vector<LineRecord>& lines() const { return lines_; }
+  std::string_view text() const { return text_; }
+
+private:
+  std::string text_;
+  std::size_t position_ = 0;
+  std::vector<std::string> files_;
+  std::vector<LineRecord> lines_;
+};

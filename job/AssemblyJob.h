@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/Symbol.h"
+#include "core/TableEntry.h"
+#include "frontend/SourceBuffer.h"
+#include "job/ConsoleSink.h"
+#include "job/DiagnosticArg.h"
+#include "job/JobStatus.h"
+#include "job/OutputImage.h"
+
+class MacroTable;
+
+// One assembly of one source file. Every stage is an operation of the job and all
+// state that the stages share lives in its fields. The variants differ only in
+// their pass sequence (run) and their output step (writeOutput).
+class AssemblyJob {
+public:
+  AssemblyJob(std::int32_t optionFlags, const char* predefinedNames);
+  virtual ~AssemblyJob();
+  AssemblyJob(const AssemblyJob&) = delete;
+  AssemblyJob& operator=(const AssemblyJob&) = delete;
+
+  // The pass sequence of the variant. sourcePath is absolute; displayPath is the
+  // path as the user wrote it.
+  virtual void run(const std::string& sourcePath) = 0;
+  // Takes over the symbols and the preprocessed source of another job.
+  virtual void adoptTables(AssemblyJob& other);
+  virtual void printSummary();
+  // Reads path and its includes into `source`. Called with no macro table for the
+  // main file; the preprocessor passes its table down to included files.
+  virtual void preprocess(const std::string& path, MacroTable* macros);
+  virtual void passOne();
+  virtual void passTwo(OutputImage& image);
+
+  // Instruction table (returns 1 when the whole file was read, 0 after a bad entry).
+  int loadInstructionTable(const std::string& tableFile);
+  // Parses one table line (upper-cased in place) and appends its entry.
+  int parseTableEntry(std::string& text);
+
+  // Diagnostics.
+  void reportAt(int code, std::string_view fileName, int line, DiagnosticArg arg = {});
+  void report(int code, int lineIndex, DiagnosticArg arg = {});
+
+  // Expressions: the low 16 bits of the value; nullopt stands for a missing operand.
+  std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
+                           bool byteContext);
+  std::uint16_t evaluate(std::optional<std::string_view> text, int lineIndex);
+
+  // Symbols.
+  std::string qualifyLocalLabel(std::string_view name) const;
+  std::string symbolKey(std::string_view name) const;  // qualified, folded when case-insensitive
+  void defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex);
+
+  // Shared state.
+  std::unique_ptr<ConsoleSink> console;
+  std::int32_t optionFlags;
+  const char* predefinedNames;
+  std::string pluginFile;
+  bool pluginFromSource = false;  // set by .PLUGIN: such names are only looked up next to the program
+  std::string moduleName;
+  char localLabelChar = '@';
+  std::string displayPath;  // the source path as given on the command line
+
+  // Entries live at stable addresses: LineRecord::entry points into the table
+  // while .ADDINSTR appends to it.
+  std::deque<TableEntry> instructionTable;
+  std::unique_ptr<SymbolMap> symbols;
+  std::unique_ptr<SymbolMap> exportSymbols;
+  std::unique_ptr<SourceBuffer> source;
+
+  std::uint16_t pc = 0;
+  JobStatus status = STATUS_OK;
+  std::int32_t errorCount = 0;
+  std::int32_t warningCount = 0;
+  std::int32_t fileCount = 0;
+  std::int32_t codeBytes = 0;
+  std::int32_t dataBytes = 0;
+
+  // Runs one stage's body; a file error or running out of memory ends the stage
+  // with STATUS_FILE_ERROR or STATUS_NO_MEMORY and one line on standard error.
+  template <class Body>
+  void guardStage(Body&& body);
+
+protected:
+  void stageFailed(JobStatus failure, const char* description);
+};
+
+// The job variant of option -s: no pass 2; writes the symbol file.
+class SymbolOnlyJob : public AssemblyJob {
+public:
+  using AssemblyJob::AssemblyJob;
+  void run(const std::string& sourcePath) override;
+  virtual void writeOutput(const std::string& sourcePath) = 0;
+};
+
+class SymbolFileJob : public SymbolOnlyJob {
+public:
+  using SymbolOnlyJob::SymbolOnlyJob;
+  void writeOutput(const std::string& sourcePath) override;
+};
+
+// The variants that assemble into an image and write it out.
+class ImageJob : public AssemblyJob {
+public:
+  using AssemblyJob::AssemblyJob;
+  void run(const std::string& sourcePath) override;
+  virtual void writeOutput(const std::string& sourcePath, OutputImage& image) = 0;
+};
+
+class HexListingJob : public ImageJob {
+public:
+  using ImageJob::ImageJob;
+  void writeOutput(const std::string& sourcePath, OutputImage& image) override;
+};
+
+class PluginOutputJob : public ImageJob {
+public:
+  PluginOutputJob(std::int32_t optionFlags, const std::string& pluginName, const char* predefinedNames);
+  void writeOutput(const std::string& sourcePath, OutputImage& image) override;
+};
+
+#include "job/GuardStage.h"

@@ -1,0 +1,16 @@
+#include "job/ConsoleSink.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+void ConsoleSink::print(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+void ConsoleSink::printDiagnostic(const DiagnosticRecord& record) {
+  const std::string shownName = record.fileName.substr(platform::nameStart(record.fileName));
+  std::string line = record.isWarning ? "Warning #" : "Error #";
+  line += std::to_string(record.code) + " in " + shownName + ", line " + std::to_string(record.line) + ": " +
+          record.message + "\n";
+  print(line);
+}

@@ -1,0 +1,4 @@
+#include "job/AssemblyJob.h"
+
+// Placeholder until the hex listing lands.
+void HexListingJob::writeOutput(const std::string&, OutputImage&) {}

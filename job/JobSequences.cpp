@@ -1,0 +1,30 @@
+#include <optional>
+
+#include "job/AssemblyJob.h"
+
+void SymbolOnlyJob::run(const std::string& sourcePath) {
+  preprocess(sourcePath, nullptr);
+  if (status <= STATUS_ERRORS) {
+    passOne();
+  }
+  if (status <= STATUS_WARNINGS) {
+    guardStage([&] { writeOutput(sourcePath); });
+  }
+}
+
+void ImageJob::run(const std::string& sourcePath) {
+  console->print("Assembling " + displayPath + "\n");
+  preprocess(sourcePath, nullptr);
+  if (status <= STATUS_ERRORS) {
+    passOne();
+  }
+  std::optional<OutputImage> image;
+  guardStage([&] { image.emplace(); });
+  if (image && status <= STATUS_WARNINGS) {
+    passTwo(*image);
+  }
+  if (image && status <= STATUS_WARNINGS) {
+    image->seek(0);
+    guardStage([&] { writeOutput(sourcePath, *image); });
+  }
+}

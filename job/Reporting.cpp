@@ -1,0 +1,47 @@
+#include <string>
+
+#include "job/AssemblyJob.h"
+#include "job/DiagnosticCodes.h"
+
+void AssemblyJob::reportAt(int code, std::string_view fileName, int line, DiagnosticArg arg) {
+  DiagnosticRecord record;
+  record.fileName = std::string(fileName);
+  record.line = line;
+  record.code = code;
+  record.message = diagnosticMessage(code, arg);
+  record.isWarning = isWarningCode(code);
+  if (record.isWarning) {
+    ++warningCount;
+    if (status < STATUS_WARNINGS) {
+      status = STATUS_WARNINGS;
+    }
+  } else {
+    ++errorCount;
+    if (status < STATUS_ERRORS) {
+      status = STATUS_ERRORS;
+    }
+  }
+  console->printDiagnostic(record);
+}
+
+void AssemblyJob::report(int code, int lineIndex, DiagnosticArg arg) {
+  reportAt(code, source->fileNameOf(lineIndex), source->lineNumberOf(lineIndex), arg);
+}
+
+void AssemblyJob::printSummary() {
+  switch (status) {
+    case STATUS_CANCELED:
+      console->print("Assembly canceled by user\n");
+      break;
+    case STATUS_FILE_ERROR:
+      console->print("File I/O error, aborting...\n");
+      break;
+    case STATUS_NO_MEMORY:
+      console->print("Out of memory, aborting...\n");
+      break;
+    default:
+      console->print("Assembly complete - " + std::to_string(errorCount) + " error(s), " +
+                     std::to_string(warningCount) + " warning(s)\n");
+      break;
+  }
+}

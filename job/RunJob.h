@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "job/AssemblyJob.h"
+
+// One run of the assembler: the job of the selected variant and its source.
+struct JobRequest {
+  std::unique_ptr<AssemblyJob> job;
+  std::string sourcePath;  // as the user gave it
+};
+
+// Loads the instruction table, runs the job and prints its summary. Returns the
+// job's final status. A failed table load counts as STATUS_ERRORS: nothing was
+// assembled.
+JobStatus runJob(JobRequest request);

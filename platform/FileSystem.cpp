@@ -1,0 +1,67 @@
+#include "platform/FileSystem.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+std::string programDirectory() {
+  std::error_code error;
+  const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+  if (error) {
+    return currentDirectory();
+  }
+  return executable.parent_path().string();
+}
+
+std::string currentDirectory() {
+  std::error_code error;
+  const fs::path current = fs::current_path(error);
+  return error ? std::string(".") : current.string();
+}
+
+bool changeDirectory(const std::string& directory) {
+  std::error_code error;
+  fs::current_path(directory, error);
+  return !error;
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  return !error && fs::exists(status) && !fs::is_directory(status);
+}
+
+std::optional<std::uint64_t> fileSize(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (error) {
+    return std::nullopt;
+  }
+  return size;
+}
+
+std::string absolutePath(const std::string& path) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+std::string joinPath(const std::string& directory, const std::string& name) {
+  if (directory.empty() || (!name.empty() && name.front() == '/')) {
+    return name;
+  }
+  if (directory.back() == '/') {
+    return directory + name;
+  }
+  return directory + "/" + name;
+}
+
+std::size_t nameStart(const std::string& path) {
+  const std::size_t separator = path.find_last_of("/\\");
+  return separator == std::string::npos ? 0 : separator + 1;
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The file and directory services quarn needs from the operating system.
+namespace platform {
+
+// The directory that holds the running executable, without a trailing separator.
+std::string programDirectory();
+std::string currentDirectory();
+// Returns false when the directory cannot be made current.
+bool changeDirectory(const std::string& directory);
+
+// True when the name denotes something other than a directory; asks for the
+// file's status without opening it.
+bool fileExists(const std::string& path);
+std::optional<std::uint64_t> fileSize(const std::string& path);
+// The absolute, lexically normalised form of path (relative to the current directory).
+std::string absolutePath(const std::string& path);
+// Joins a directory and a name with '/'; an absolute name stands alone.
+std::string joinPath(const std::string& directory, const std::string& name);
+
+// Position just after the last '/' or '\' of path (0 when there is none).
+std::size_t nameStart(const std::string& path);
+
+}  // namespace platform
