@@ -1,0 +1,51 @@
+#include "plugins/common/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/plugins/support/WriterPlugin.h"
+
+namespace {
+
+using plugintest::readBytes;
+using plugintest::ScratchDirectory;
+
+const std::vector<std::uint8_t> OLD_CONTENT(100, 0x11);
+
+TEST(WriteFileAtomically, ReplacesAnExistingFileWhole) {
+  ScratchDirectory dir;
+  plugintest::writeBytes(dir.file("out.bin"), OLD_CONTENT);
+  const std::vector<std::uint8_t> shorter{1, 2, 3};
+  EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), shorter));
+  EXPECT_EQ(readBytes(dir.file("out.bin")), shorter);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.bin"});
+}
+
+TEST(WriteFileAtomically, FailsWithoutLeavingAnythingWhenTheTargetCannotBeCreated) {
+  ScratchDirectory dir;
+  std::filesystem::create_directory(dir.path() / "taken.bin");
+  const std::vector<std::uint8_t> bytes{1, 2, 3};
+  EXPECT_FALSE(calcfile::writeFileAtomically(dir.file("missing/out.bin"), bytes));
+  EXPECT_FALSE(calcfile::writeFileAtomically(dir.file("taken.bin"), bytes));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken.bin"));
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"taken.bin"});
+}
+
+// The write fails part-way, as on a full disk: the earlier file must survive intact and
+// the temporary file must be gone.
+TEST(WriteFileAtomically, KeepsThePreviousFileWhenTheDiskFills) {
+  ScratchDirectory dir;
+  plugintest::writeBytes(dir.file("out.bin"), OLD_CONTENT);
+  const std::vector<std::uint8_t> large(64 * 1024, 0x22);
+  EXPECT_EXIT(
+      {
+        plugintest::limitFileSize(4096);
+        std::exit(calcfile::writeFileAtomically(dir.file("out.bin"), large) ? 1 : 0);
+      },
+      testing::ExitedWithCode(0), "");
+  EXPECT_EQ(readBytes(dir.file("out.bin")), OLD_CONTENT);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.bin"});
+}
+
+}  // namespace
