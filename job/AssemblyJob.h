@@ -58,6 +58,13 @@ public:
   std::string symbolKey(std::string_view name) const;  // qualified, folded when case-insensitive
   void defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex);
 
+  // Directives: each handler has its pass-1 and pass-2 half side by side. `word` is
+  // the directive word as written; `rest` is the text after the character that
+  // ended the word, up to the line feed (nullopt when the word ends the line).
+  void directivePassOne(std::string_view word, std::optional<std::string_view> rest, int lineIndex);
+  void directivePassTwo(std::string_view word, std::optional<std::string_view> rest, int lineIndex,
+                        OutputImage& image);
+
   // Shared state.
   std::unique_ptr<ConsoleSink> console;
   std::int32_t optionFlags;
@@ -76,6 +83,8 @@ public:
   std::unique_ptr<SourceBuffer> source;
 
   std::uint16_t pc = 0;
+  std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG
+  std::size_t originOffset = 0;    // pass 2: the image offset at which that .ORG took effect
   JobStatus status = STATUS_OK;
   std::int32_t errorCount = 0;
   std::int32_t warningCount = 0;
