@@ -50,16 +50,37 @@ bool writeAndClose(FileHandle handle, std::span<const std::uint8_t> bytes) {
   return std::fclose(handle.release()) == 0 && written;
 }
 
+// An existing file is replaced only where it could have been overwritten in place, so
+// that a write-protected output stays protected.
+bool replaceable(const fs::path& target) {
+  std::error_code error;
+  return !fs::exists(target, error) || FileHandle(std::fopen(target.c_str(), "r+b")) != nullptr;
+}
+
+// The new file keeps the permissions the user gave the old one.
+bool takeOverPermissions(const fs::path& target, const fs::path& replacement) {
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  if (!fs::exists(status)) {
+    return true;
+  }
+  fs::permissions(replacement, status.permissions(), error);
+  return !error;
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   const fs::path target(path);
+  if (!replaceable(target)) {
+    return false;
+  }
   std::optional<TemporaryFile> temporary = createTemporaryBeside(target);
   if (!temporary) {
     return false;
   }
   std::error_code error;
-  if (writeAndClose(std::move(temporary->handle), bytes)) {
+  if (writeAndClose(std::move(temporary->handle), bytes) && takeOverPermissions(target, temporary->path)) {
     fs::rename(temporary->path, target, error);
     if (!error) {
       return true;

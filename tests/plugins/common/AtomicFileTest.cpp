@@ -22,6 +22,16 @@ TEST(WriteFileAtomically, ReplacesAnExistingFileWhole) {
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.bin"});
 }
 
+TEST(WriteFileAtomically, KeepsThePermissionsOfTheReplacedFile) {
+  ScratchDirectory dir;
+  plugintest::writeBytes(dir.file("out.bin"), OLD_CONTENT);
+  const auto permissions = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                           std::filesystem::perms::group_read;
+  std::filesystem::permissions(dir.file("out.bin"), permissions);
+  EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), std::vector<std::uint8_t>{1}));
+  EXPECT_EQ(std::filesystem::status(dir.file("out.bin")).permissions(), permissions);
+}
+
 TEST(WriteFileAtomically, FailsWithoutLeavingAnythingWhenTheTargetCannotBeCreated) {
   ScratchDirectory dir;
   std::filesystem::create_directory(dir.path() / "taken.bin");
