@@ -1,6 +1,60 @@
+#include "app/AssemblerSettings.h"
+#include "frontend/CharClass.h"
 #include "job/AssemblyJob.h"
 
-// Placeholder until the symbol table lands.
-std::string AssemblyJob::qualifyLocalLabel(std::string_view name) const { return std::string(name); }
-std::string AssemblyJob::symbolKey(std::string_view name) const { return std::string(name); }
-void AssemblyJob::defineSymbol(std::string_view, SymbolKind, std::uint16_t, int) {}
+namespace {
+
+// Appends text to key, upper-cased when names are case-insensitive.
+void appendKeyPart(std::string& key, std::string_view text, bool foldCase) {
+  if (!foldCase) {
+    key.append(text);
+    return;
+  }
+  for (char c : text) {
+    key.push_back(toUpper(c));
+  }
+}
+
+bool isLocalLabel(std::string_view name, char localLabelChar) {
+  return !name.empty() && name.front() == localLabelChar;
+}
+
+}  // namespace
+
+std::string AssemblyJob::qualifyLocalLabel(std::string_view name) const {
+  std::string qualified;
+  if (isLocalLabel(name, localLabelChar)) {
+    qualified = moduleName;
+  }
+  qualified.append(name);
+  return qualified;
+}
+
+void AssemblyJob::buildSymbolKey(std::string_view name, std::string& key) const {
+  const bool foldCase = (optionFlags & OPT_CASE_INSENSITIVE) != 0;
+  key.clear();
+  if (isLocalLabel(name, localLabelChar)) {
+    appendKeyPart(key, moduleName, foldCase);
+  }
+  appendKeyPart(key, name, foldCase);
+}
+
+std::string AssemblyJob::symbolKey(std::string_view name) const {
+  std::string key;
+  buildSymbolKey(name, key);
+  return key;
+}
+
+// The written name is already qualified; only its case is folded for the key, while
+// the export map keeps every spelling apart for the symbol file.
+void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex) {
+  std::string key;
+  appendKeyPart(key, writtenName, (optionFlags & OPT_CASE_INSENSITIVE) != 0);
+  const Symbol* previous = symbols->find(key);
+  if (previous != nullptr && previous->value != value) {
+    report(302, lineIndex, writtenName);
+  }
+  const Symbol symbol{kind, value};
+  symbols->set(key, symbol);
+  exportSymbols->set(writtenName, symbol);
+}

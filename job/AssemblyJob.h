@@ -56,6 +56,7 @@ public:
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;
   std::string symbolKey(std::string_view name) const;  // qualified, folded when case-insensitive
+  void buildSymbolKey(std::string_view name, std::string& key) const;  // the same, into a reused buffer
   void defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex);
 
   // Directives: each handler has its pass-1 and pass-2 half side by side. `word` is
@@ -81,6 +82,10 @@ public:
   std::unique_ptr<SymbolMap> symbols;
   std::unique_ptr<SymbolMap> exportSymbols;
   std::unique_ptr<SourceBuffer> source;
+
+  // The evaluator's scratch buffer for symbol keys: reused so that looking a name
+  // up does not allocate once it has grown to the longest key.
+  std::string exprKey;
 
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "job/DiagnosticArg.h"
+
+class AssemblyJob;
+
+// One evaluation of one expression text: a recursive-descent parser over a view of
+// the text with five binding levels, from comparisons (loosest) to the prefix
+// operators and primaries (tightest). Values are 32-bit and wrap; they are kept
+// unsigned so that no operation can overflow a signed integer, and read as signed
+// wherever the sign matters (comparisons, division, right shift).
+//
+// The first error ends the parse: every level stops as soon as `ok_` is false, so
+// one evaluation reports at most one expression diagnostic.
+class ExpressionParser {
+public:
+  ExpressionParser(AssemblyJob& job, std::string_view text, std::string_view fileName, int line);
+
+  // Parses the whole text; text left over after a complete expression is an error.
+  std::uint32_t parseWhole();
+
+private:
+  struct Levels;  // the binary operators of each level and the loop they share
+
+  std::uint32_t parseComparison();
+  std::uint32_t parseBitwise();
+  std::uint32_t parseAdditive();
+  std::uint32_t parseMultiplicative();
+  std::uint32_t parseUnary();
+  std::uint32_t parsePrimary();
+  std::uint32_t parseParenthesised();
+  std::uint32_t parseHexNumber();
+  std::uint32_t parseBinaryNumber();
+  std::uint32_t parseDecimalNumber();
+  std::uint32_t parseCharacterConstant();
+  std::uint32_t parseLabel();
+  std::uint32_t divide(std::uint32_t dividend, std::uint32_t divisor);
+
+  bool startsHexNumber() const;
+  bool startsBinaryNumber() const;
+  bool startsLabel() const;
+  bool isNameChar(char c) const;
+
+  bool atEnd() const { return pos_ >= text_.size(); }
+  // The character `ahead` places after the cursor, or '\0' past the end.
+  char peek(std::size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
+  // Consumes the next character when it is `expected`.
+  bool accept(char expected);
+  void skipSpace();
+  void fail(int code, DiagnosticArg arg = {});
+
+  AssemblyJob& job_;
+  std::string_view original_;  // as the caller gave it, for the messages
+  std::string_view text_;      // without trailing white space
+  std::size_t pos_ = 0;
+  std::string_view fileName_;
+  int line_;
+  bool ok_ = true;
+};
