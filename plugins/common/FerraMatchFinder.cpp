@@ -4,7 +4,6 @@
 #include <limits>
 
 namespace ferra {
-
 namespace {
 
 constexpr std::size_t HASH_BITS = 15;

@@ -3,18 +3,18 @@
 // every position of the window, found through hash chains instead.
 #pragma once
 
-#include "plugins/common/FerraStreamFormat.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "plugins/common/FerraStreamFormat.h"
+
 namespace ferra {
 
 class FerraMatchFinder {
-public:
+ public:
   explicit FerraMatchFinder(std::span<const std::uint8_t> input);
 
   // The best back-reference for the bytes at `position`, or nullopt when no
@@ -22,7 +22,7 @@ public:
   // order, as a greedy encoder does.
   std::optional<BackReference> bestMatchAt(std::size_t position);
 
-private:
+ private:
   void indexPositionsBefore(std::size_t position);
   std::size_t hashAt(std::size_t position) const;
   std::size_t matchLength(std::size_t candidate, std::size_t position, std::size_t limit) const;

@@ -1,35 +1,31 @@
 #include "plugins/common/FerraStream.h"
 
+#include <initializer_list>
+
 #include "plugins/common/FerraMatchFinder.h"
 #include "plugins/common/FerraStreamFormat.h"
 
-#include <initializer_list>
-
 namespace ferra {
-
 namespace {
 
 // Appends items to the stream, opening a new group with its flag byte whenever
 // the previous group holds eight items.
 class GroupWriter {
-public:
+ public:
   void addLiteral(std::uint8_t byte) { addItem(false, {byte}); }
 
-  void addBackReference(BackReference reference)
-  {
+  void addBackReference(BackReference reference) {
     const auto bytes = encodeBackReference(reference);
     addItem(true, {bytes[0], bytes[1]});
   }
 
-  std::vector<std::uint8_t> finish() &&
-  {
+  std::vector<std::uint8_t> finish() && {
     addItem(true, {END_MARKER});
     return std::move(stream_);
   }
 
-private:
-  void addItem(bool flagged, std::initializer_list<std::uint8_t> bytes)
-  {
+ private:
+  void addItem(bool flagged, std::initializer_list<std::uint8_t> bytes) {
     if (nextFlag_ == 0) {
       flagIndex_ = stream_.size();
       stream_.push_back(0);
