@@ -4,12 +4,11 @@
 
 int SourceBuffer::addFile(std::string path) {
   files_.push_back(std::move(path));
+  fileSet_.insert(files_.back());
   return static_cast<int>(files_.size() - 1);
 }
 
-bool SourceBuffer::isIncluded(std::string_view path) const {
-  return std::find(files_.begin(), files_.end(), path) != files_.end();
-}
+bool SourceBuffer::isIncluded(std::string_view path) const { return fileSet_.contains(std::string(path)); }
 
 int SourceBuffer::addLine(std::uint32_t fileIndex, int lineNumber) {
   lines_.push_back(LineRecord{fileIndex, lineNumber, 0, nullptr});

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "frontend/LineRecord.h"
@@ -42,5 +43,6 @@ private:
   std::string text_;
   std::size_t position_ = 0;
   std::vector<std::string> files_;
+  std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check
   std::vector<LineRecord> lines_;
 };

@@ -1,0 +1,210 @@
+#include "frontend/FilePreprocessor.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "frontend/BoundedLine.h"
+#include "frontend/ConditionalBlocks.h"
+#include "frontend/IncludeResolver.h"
+#include "frontend/MacroDefinition.h"
+#include "frontend/MacroExpander.h"
+#include "frontend/MacroTable.h"
+#include "frontend/PreprocessorCodes.h"
+#include "frontend/SourceLineReader.h"
+#include "frontend/StatementSplitter.h"
+#include "frontend/TextScan.h"
+#include "job/AssemblyJob.h"
+
+namespace {
+
+// Directives count only when their "#" stands in the first column.
+bool isDirectiveLine(std::string_view text) { return !text.empty() && text.front() == '#'; }
+
+class FilePreprocessor {
+public:
+  FilePreprocessor(AssemblyJob& job, MacroTable& macros, const std::string& path)
+      : job_(job),
+        macros_(macros),
+        reader_(path, *job.console),
+        expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
+    ++job_.fileCount;
+    fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
+  }
+
+  void run() {
+    job_.guardStage([&] {
+      while (!ended_) {
+        const std::optional<SourceLineReader::Line> line = reader_.nextLine();
+        if (!line) {
+          break;
+        }
+        if (line->tooLong) {
+          report(ERR_LINE_TOO_LONG);
+        }
+        processLine(withoutLineEnd(line->text));
+      }
+    });
+    if (blocks_.depth() != 0) {
+      report(ERR_UNCLOSED_BLOCK);
+    }
+  }
+
+private:
+  void processLine(std::string_view line) {
+    if (job_.console->cancelRequested()) {
+      job_.status = STATUS_CANCELED;
+    }
+    // Definitions and the name tests see the line before expansion, so that they
+    // name the macros themselves.
+    if (isDirectiveLine(line) && handleRawDirective(line)) {
+      return;
+    }
+    // Expansion runs in inactive blocks too: the #IF, #ELSE and #ENDIF found there
+    // are seen through it, and so are its diagnostics.
+    expander_.expand(line, expanded_);
+    const SplitWord first = splitFirstWord(expanded_.view());
+    if (first.word.empty()) {
+      return;
+    }
+    if (equalsIgnoringCase(first.word, ".END")) {
+      ended_ = true;
+    } else if (isDirectiveLine(expanded_.view())) {
+      handleExpandedDirective(first);
+    } else if (job_.status > STATUS_ERRORS) {
+      ended_ = true;
+    } else if (blocks_.active()) {
+      writeStatements();
+    }
+  }
+
+  bool handleRawDirective(std::string_view line) {
+    const SplitWord directive = splitFirstWord(line);
+    if (equalsIgnoringCase(directive.word, "#IFDEF")) {
+      openNameBlock(directive.rest, true);
+    } else if (equalsIgnoringCase(directive.word, "#IFNDEF")) {
+      openNameBlock(directive.rest, false);
+    } else if (blocks_.active() && equalsIgnoringCase(directive.word, "#DEFINE")) {
+      define(directive.rest);
+    } else if (blocks_.active() && equalsIgnoringCase(directive.word, "#UNDEF")) {
+      undefine(directive.rest);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void handleExpandedDirective(const SplitWord& directive) {
+    if (equalsIgnoringCase(directive.word, "#IF")) {
+      openExpressionBlock(directive.rest);
+    } else if (equalsIgnoringCase(directive.word, "#ELSE")) {
+      if (!blocks_.switchToElse()) {
+        report(ERR_ELSE_WITHOUT_IF);
+      }
+    } else if (equalsIgnoringCase(directive.word, "#ENDIF")) {
+      if (!blocks_.close()) {
+        report(ERR_ENDIF_WITHOUT_IF);
+      }
+    } else if (!blocks_.active()) {
+      return;
+    } else if (equalsIgnoringCase(directive.word, "#INCLUDE")) {
+      include(directive.rest);
+    } else {
+      report(ERR_UNKNOWN_DIRECTIVE, directive.word);
+    }
+  }
+
+  // A condition is only tested in active text; a missing name or expression is
+  // reported and the block then counts as true.
+  void openNameBlock(std::string_view rest, bool wantDefined) {
+    bool holds = true;
+    if (blocks_.active()) {
+      const std::string_view name = splitFirstWord(rest).word;
+      if (name.empty()) {
+        report(ERR_MACRO_NAME_EXPECTED);
+      } else {
+        holds = macros_.contains(name) == wantDefined;
+      }
+    }
+    blocks_.open(holds);
+  }
+
+  void openExpressionBlock(std::string_view rest) {
+    bool holds = true;
+    if (blocks_.active()) {
+      const std::string_view expression = trimSpaces(rest);
+      if (expression.empty()) {
+        report(ERR_EXPRESSION_EXPECTED);
+      } else {
+        holds = job_.evaluateAt(expression, reader_.fullPath(), reader_.lineNumber(), false) != 0;
+      }
+    }
+    blocks_.open(holds);
+  }
+
+  void define(std::string_view rest) {
+    const ParsedDefine parsed = parseMacroDefinition(rest);
+    if (parsed.errorCode != 0) {
+      report(parsed.errorCode, parsed.name);
+    }
+    if (parsed.definition) {
+      macros_.define(parsed.name, *parsed.definition);
+    }
+  }
+
+  void undefine(std::string_view rest) {
+    const std::string_view name = splitFirstWord(rest).word;
+    if (name.empty()) {
+      report(ERR_MACRO_NAME_EXPECTED);
+    } else {
+      macros_.remove(name);
+    }
+  }
+
+  void include(std::string_view rest) {
+    const std::string_view name = trimSpaces(rest);
+    if (name.empty()) {
+      report(ERR_FILENAME_EXPECTED);
+      return;
+    }
+    const std::optional<ResolvedInclude> file = resolveInclude(name);
+    if (!file) {
+      report(ERR_CANNOT_FIND_FILE, name);
+    } else if (job_.source->isIncluded(file->fullPath)) {
+      report(WARN_INCLUDED_TWICE, name);
+    } else {
+      job_.preprocess(file->nameToOpen, &macros_);
+    }
+  }
+
+  // Every statement of the line gets a record of its own, all naming this line.
+  void writeStatements() {
+    const std::size_t separators = splitStatements(expanded_.chars());
+    job_.source->writeLine(expanded_.view());
+    job_.source->writeLine("\n");
+    for (std::size_t i = 0; i <= separators; ++i) {
+      job_.source->addLine(fileIndex_, reader_.lineNumber());
+    }
+  }
+
+  void report(int code, DiagnosticArg arg = {}) {
+    job_.reportAt(code, reader_.fullPath(), reader_.lineNumber(), arg);
+  }
+
+  AssemblyJob& job_;
+  MacroTable& macros_;
+  SourceLineReader reader_;
+  MacroExpander expander_;
+  ConditionalBlocks blocks_;
+  BoundedLine expanded_;
+  std::uint32_t fileIndex_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace
+
+void preprocessFile(AssemblyJob& job, MacroTable& macros, const std::string& path) {
+  // Held on the heap: includes nest one reader per file, and the stack stays small.
+  const auto file = std::make_unique<FilePreprocessor>(job, macros, path);
+  file->run();
+}

@@ -1,0 +1,61 @@
+#include "frontend/MacroDefinition.h"
+
+#include <string>
+
+#include "frontend/PreprocessorCodes.h"
+#include "frontend/TextScan.h"
+
+namespace {
+
+// Reads "(a, b, ...)" starting at the "(" into the definition's parameters.
+// Returns the position after the ")", or nothing when the list was dropped; the
+// code of the problem, if any, goes into the result.
+std::optional<std::size_t> parseParameters(std::string_view text, std::size_t position, ParsedDefine& result) {
+  MacroDef& definition = *result.definition;
+  position = skipSpacesFrom(text, position + 1);
+  while (position < text.size() && text[position] != ')') {
+    if (definition.paramCount == MacroDef::MAX_PARAMS) {
+      result.errorCode = ERR_TOO_MANY_PARAMS;
+      return std::nullopt;
+    }
+    const std::size_t nameEnd = wordEnd(text, position);
+    definition.params[static_cast<std::size_t>(definition.paramCount++)] =
+        std::string(text.substr(position, nameEnd - position));
+    position = skipSpacesFrom(text, nameEnd);
+    if (position < text.size() && text[position] == ',') {
+      position = skipSpacesFrom(text, position + 1);
+    } else if (position < text.size() && text[position] != ')') {
+      result.errorCode = ERR_BAD_ARGUMENT_FORMAT;
+      return std::nullopt;
+    }
+  }
+  if (position == text.size()) {
+    return std::nullopt;
+  }
+  return position + 1;
+}
+
+}  // namespace
+
+ParsedDefine parseMacroDefinition(std::string_view text) {
+  ParsedDefine result;
+  const std::size_t nameStart = skipSpacesFrom(text, 0);
+  const std::size_t nameEnd = wordEnd(text, nameStart);
+  result.name = text.substr(nameStart, nameEnd - nameStart);
+  if (result.name.empty()) {
+    result.errorCode = ERR_MACRO_NAME_EXPECTED;
+    return result;
+  }
+  result.definition.emplace();
+  std::size_t bodyStart = nameEnd;
+  if (nameEnd < text.size() && text[nameEnd] == '(') {
+    const std::optional<std::size_t> listEnd = parseParameters(text, nameEnd, result);
+    if (!listEnd) {
+      result.definition.reset();
+      return result;
+    }
+    bodyStart = *listEnd;
+  }
+  result.definition->body = std::string(text.substr(skipSpacesFrom(text, bodyStart)));
+  return result;
+}

@@ -1,0 +1,114 @@
+#include "frontend/MacroExpander.h"
+
+#include <utility>
+
+#include "frontend/PreprocessorCodes.h"
+#include "frontend/TextScan.h"
+
+namespace {
+
+// Position just past the double-quoted text that starts at `open`, or the line's
+// end when the quote is never closed.
+std::size_t quotedTextEnd(std::string_view line, std::size_t open) {
+  const std::size_t closing = line.find('"', open + 1);
+  return closing == std::string_view::npos ? line.size() : closing + 1;
+}
+
+}  // namespace
+
+MacroExpander::MacroExpander(const MacroTable& macros, Reporter report)
+    : macros_(macros), report_(std::move(report)) {}
+
+void MacroExpander::expand(std::string_view line, BoundedLine& out) {
+  out.clear();
+  std::size_t position = 0;
+  while (position < line.size()) {
+    const char c = line[position];
+    if (isWordChar(c)) {
+      position = expandWord(line, position, out);
+    } else if (c == '"') {
+      const std::size_t end = quotedTextEnd(line, position);
+      out.append(line.substr(position, end - position));
+      position = end;
+    } else {
+      out.push(c);
+      ++position;
+    }
+  }
+  if (out.full()) {
+    report_(ERR_LINE_TOO_LONG, {});
+  }
+}
+
+// Copies the word at start, or expands it when it names a macro; returns the
+// position after the word and its arguments.
+std::size_t MacroExpander::expandWord(std::string_view line, std::size_t start, BoundedLine& out) {
+  std::size_t position = wordEnd(line, start);
+  const std::string_view name = line.substr(start, position - start);
+  const MacroDef* definition = macros_.find(name);
+  if (definition == nullptr) {
+    out.append(name);
+    return position;
+  }
+  arguments_.clear();
+  if (position < line.size() && line[position] == '(') {
+    position = collectArguments(line, position, name);
+  }
+  if (std::cmp_not_equal(arguments_.size(), definition->paramCount)) {
+    report_(ERR_WRONG_ARGUMENT_COUNT, name);
+  } else {
+    substituteBody(*definition, out);
+  }
+  return position;
+}
+
+// Gathers the arguments of a call whose "(" is at `open`. A "," ends an argument
+// at any depth of parentheses; the ")" that balances the opening one ends the
+// call. Returns the position after that ")", or the line's end when the call is
+// never closed.
+std::size_t MacroExpander::collectArguments(std::string_view line, std::size_t open, std::string_view macroName) {
+  std::size_t position = open;
+  int nesting = 1;
+  while (true) {
+    position = skipSpacesFrom(line, position + 1);
+    const std::size_t start = position;
+    while (position < line.size() && line[position] != ',') {
+      if (line[position] == '(') {
+        ++nesting;
+      } else if (line[position] == ')' && --nesting == 0) {
+        break;
+      }
+      ++position;
+    }
+    arguments_.push_back(line.substr(start, position - start));
+    if (position == line.size()) {
+      report_(ERR_BAD_ARGUMENT_FORMAT, macroName);
+      return position;
+    }
+    if (line[position] == ')') {
+      return position + 1;
+    }
+  }
+}
+
+void MacroExpander::substituteBody(const MacroDef& definition, BoundedLine& out) const {
+  const std::string_view body = definition.body;
+  std::size_t position = 0;
+  while (position < body.size()) {
+    if (!isWordChar(body[position])) {
+      out.push(body[position++]);
+      continue;
+    }
+    const std::size_t end = wordEnd(body, position);
+    const std::string_view word = body.substr(position, end - position);
+    std::string_view replacement = word;
+    for (int i = 0; i < definition.paramCount; ++i) {
+      if (definition.params[static_cast<std::size_t>(i)] == word) {
+        replacement = arguments_[static_cast<std::size_t>(i)];
+        break;
+      }
+    }
+    out.append(replacement);
+    position = end;
+  }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "frontend/BoundedLine.h"
+#include "frontend/MacroTable.h"
+
+// Replaces the macro calls of one line by their bodies, with the arguments put in
+// place of the parameters. The result is not scanned again, so a macro name in a
+// body or in an argument stays as it is; double-quoted text is copied unchanged.
+class MacroExpander {
+public:
+  // Receives a diagnostic code and the macro name it concerns (empty for 103).
+  using Reporter = std::function<void(int code, std::string_view macroName)>;
+
+  MacroExpander(const MacroTable& macros, Reporter report);
+
+  // Expands line (without its line end) into out.
+  void expand(std::string_view line, BoundedLine& out);
+
+private:
+  std::size_t expandWord(std::string_view line, std::size_t start, BoundedLine& out);
+  std::size_t collectArguments(std::string_view line, std::size_t open, std::string_view macroName);
+  void substituteBody(const MacroDef& definition, BoundedLine& out) const;
+
+  const MacroTable& macros_;
+  Reporter report_;
+  std::vector<std::string_view> arguments_;  // of the call being expanded; kept to reuse its storage
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/ChainedHashMap.h"
+
+// One macro: its parameter names and the text that replaces a call.
+struct MacroDef {
+  static constexpr int MAX_PARAMS = 10;
+
+  int paramCount = 0;
+  std::array<std::string, MAX_PARAMS> params;  // entries from paramCount on are empty
+  std::string body;
+};
+
+// The macros of one assembly, built-in names included. Names compare exactly
+// (case-sensitive); defining a name again replaces its definition.
+class MacroTable {
+public:
+  static constexpr std::size_t BUCKETS = 17;
+
+  MacroTable() : map_(BUCKETS) {}
+
+  void define(std::string_view name, const MacroDef& definition);
+  // Removing a name that is not defined is no error.
+  void remove(std::string_view name);
+  const MacroDef* find(std::string_view name) const;
+  bool contains(std::string_view name) const;
+
+private:
+  ChainedHashMap<MacroDef> map_;
+};

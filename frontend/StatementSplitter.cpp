@@ -1,0 +1,38 @@
+#include "frontend/StatementSplitter.h"
+
+namespace {
+
+std::size_t quotedTextEnd(std::span<const char> line, std::size_t open) {
+  const char quote = line[open];
+  std::size_t position = open + 1;
+  while (position < line.size()) {
+    if (line[position] == '\\' && position + 1 < line.size() && line[position + 1] == quote) {
+      position += 2;
+    } else if (line[position] == quote) {
+      return position + 1;
+    } else {
+      ++position;
+    }
+  }
+  return line.size();
+}
+
+}  // namespace
+
+std::size_t splitStatements(std::span<char> line) {
+  std::size_t separators = 0;
+  std::size_t position = 0;
+  while (position < line.size()) {
+    const char c = line[position];
+    if (c == '"' || c == '\'') {
+      position = quotedTextEnd(line, position);
+      continue;
+    }
+    if (c == '\\') {
+      line[position] = '\n';
+      ++separators;
+    }
+    ++position;
+  }
+  return separators;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "frontend/CharClass.h"
+
+// Scanning helpers over one line of source text. The views they take never hold
+// the line end, so skipping white space can never step past the end of a line.
+
+// Position of the first character at or after `from` that is not white space.
+inline std::size_t skipSpacesFrom(std::string_view text, std::size_t from) {
+  while (from < text.size() && isSpace(text[from])) {
+    ++from;
+  }
+  return from;
+}
+
+inline std::string_view skipSpaces(std::string_view text) { return text.substr(skipSpacesFrom(text, 0)); }
+
+inline std::string_view trimSpaces(std::string_view text) {
+  text = skipSpaces(text);
+  std::size_t end = text.size();
+  while (end > 0 && isSpace(text[end - 1])) {
+    --end;
+  }
+  return text.substr(0, end);
+}
+
+// Position just past the run of word characters that starts at `from`.
+inline std::size_t wordEnd(std::string_view text, std::size_t from) {
+  while (from < text.size() && isWordChar(text[from])) {
+    ++from;
+  }
+  return from;
+}
+
+inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (toUpper(a[i]) != toUpper(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The first word of a line (after leading white space, up to the next white
+// space) and what follows it.
+struct SplitWord {
+  std::string_view word;
+  std::string_view rest;
+};
+
+inline SplitWord splitFirstWord(std::string_view text) {
+  text = skipSpaces(text);
+  std::size_t end = 0;
+  while (end < text.size() && !isSpace(text[end])) {
+    ++end;
+  }
+  return {text.substr(0, end), text.substr(end)};
+}
+
+// The text of a line without its line end.
+inline std::string_view withoutLineEnd(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') {
+    line.remove_suffix(1);
+  }
+  return line;
+}
