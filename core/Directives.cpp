@@ -1,5 +1,67 @@
-#include "job/AssemblyJob.h"
+#include <algorithm>
+#include <array>
 
-// Placeholder until the directives land.
-void AssemblyJob::directivePassOne(std::string_view, std::optional<std::string_view>, int) {}
-void AssemblyJob::directivePassTwo(std::string_view, std::optional<std::string_view>, int, OutputImage&) {}
+#include "core/DirectiveHandlers.h"
+#include "frontend/CharClass.h"
+
+namespace {
+
+constexpr int UNRECOGNIZED_DIRECTIVE = 300;
+
+using PassOneHandler = void (*)(const DirectiveLine&);
+using PassTwoHandler = void (*)(const DirectiveLine&, OutputImage&);
+
+struct Directive {
+  std::string_view word;
+  PassOneHandler passOne;
+  PassTwoHandler passTwo;  // null for the directives pass 1 never marks
+};
+
+constexpr std::array<Directive, 16> DIRECTIVES{{
+    {".DB", passOneByteData, passTwoByteData},
+    {".BYTE", passOneByteData, passTwoByteData},
+    {".DW", passOneWordData, passTwoWordData},
+    {".WORD", passOneWordData, passTwoWordData},
+    {".TEXT", passOneText, passTwoText},
+    {".ORG", passOneOrigin, passTwoOrigin},
+    {".PAD", passOnePad, passTwoPad},
+    {".CHK", passOneChecksum, passTwoChecksum},
+    {".INCBIN", passOneIncbin, passTwoIncbin},
+    {".MODULE", passOneModule, passTwoModule},
+    {".LOCALLABELCHAR", passOneLocalLabelChar, passTwoLocalLabelChar},
+    {".PLUGIN", passOnePlugin, nullptr},
+    {".ADDINSTR", passOneAddInstr, nullptr},
+    {".ERROR", passOneError, nullptr},
+    {".WARNING", passOneWarning, nullptr},
+    {".MESSAGE", passOneMessage, nullptr},
+}};
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return toUpper(x) == toUpper(y); });
+}
+
+const Directive* findDirective(std::string_view word) {
+  const auto found = std::find_if(DIRECTIVES.begin(), DIRECTIVES.end(),
+                                  [&](const Directive& directive) { return equalIgnoringCase(directive.word, word); });
+  return found == DIRECTIVES.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+void AssemblyJob::directivePassOne(std::string_view word, std::optional<std::string_view> rest, int lineIndex) {
+  const Directive* directive = findDirective(word);
+  if (!directive) {
+    report(UNRECOGNIZED_DIRECTIVE, lineIndex, word);
+    return;
+  }
+  directive->passOne(DirectiveLine{*this, rest, lineIndex});
+}
+
+void AssemblyJob::directivePassTwo(std::string_view word, std::optional<std::string_view> rest, int lineIndex,
+                                   OutputImage& image) {
+  const Directive* directive = findDirective(word);
+  if (directive && directive->passTwo) {
+    directive->passTwo(DirectiveLine{*this, rest, lineIndex}, image);
+  }
+}

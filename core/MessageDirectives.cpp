@@ -1,0 +1,23 @@
+#include <cstdio>
+
+#include "core/DirectiveHandlers.h"
+
+namespace {
+
+constexpr int USER_ERROR = 2;
+constexpr int USER_WARNING = 3;
+
+}  // namespace
+
+void passOneError(const DirectiveLine& line) { line.report(USER_ERROR, line.rest.value_or(std::string_view{})); }
+
+void passOneWarning(const DirectiveLine& line) { line.report(USER_WARNING, line.rest.value_or(std::string_view{})); }
+
+// Written to standard output directly, past the job's console: the text is the
+// user's own, printed once while pass 1 meets it. The console sink writes to the
+// same stream, so the order of the lines is kept.
+void passOneMessage(const DirectiveLine& line) {
+  const std::string_view text = line.rest.value_or(std::string_view{});
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+}

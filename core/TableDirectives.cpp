@@ -1,0 +1,36 @@
+#include <string>
+
+#include "core/DirectiveHandlers.h"
+#include "core/OperandText.h"
+
+namespace {
+
+constexpr int INVALID_ADDINSTR = 311;
+constexpr int PLUGIN_NAME_EXPECTED = 313;
+
+}  // namespace
+
+// White space that stood before a comment is not part of the name: the loader
+// would look for a file whose name ends in blanks.
+void passOnePlugin(const DirectiveLine& line) {
+  const std::string_view name = trimSpace(line.rest.value_or(std::string_view{}));
+  if (name.empty()) {
+    line.report(PLUGIN_NAME_EXPECTED);
+    return;
+  }
+  line.job.pluginFile.assign(name);
+  line.job.pluginFromSource = true;
+}
+
+// The parser prints its own line about a rejected entry; the directive adds the
+// numbered error that makes the assembly fail.
+void passOneAddInstr(const DirectiveLine& line) {
+  if (!line.rest) {
+    line.report(INVALID_ADDINSTR);
+    return;
+  }
+  std::string entry(*line.rest);
+  if (line.job.parseTableEntry(entry) == 0) {
+    line.report(INVALID_ADDINSTR);
+  }
+}
