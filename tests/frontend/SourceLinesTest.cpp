@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "job/ProgramExit.h"
+#include "tests/frontend/SourceTree.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+const std::string TOO_LONG = "Error #103 in main.asm, line 1: Line is too long (>255 chars)\n";
+
+std::string letters(std::size_t count) { return std::string(count, 'a'); }
+
+TEST(SourceLines, LineEndsAndLength) {
+  const SourceCase cases[] = {
+      {"nop\r\nhalt\r\n", "nop\nhalt\n", "1 2"},
+      {"nop\nhalt\n", "nop\nhalt\n", "1 2"},
+      // A carriage return that ends no line is an ordinary character.
+      {"ld a,\rb\n", "ld a,\rb\n", "1"},
+      {"nop\nhalt", "nop\nhalt\n", "1 2"},
+      {letters(253) + "\nnop\n", letters(253) + "\nnop\n", "1 2"},
+      {letters(254) + "\nnop\n", letters(253) + "\nnop\n", "1 3", TOO_LONG},
+      {letters(300) + "\nnop\n", letters(253) + "\n" + letters(46) + "\nnop\n", "1 2 3", TOO_LONG},
+      {letters(254), letters(253) + "\n", "1", TOO_LONG},
+      {"ld a,\0\n"s, "ld a,\0\n"s, "1"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(SourceLines, CommentsEndAtTheFirstFreeSemicolon) {
+  const SourceCase cases[] = {
+      {"nop ; comment\n", "nop \n", "1"},
+      {"; only a comment\n\n   \t\nnop\n", "nop\n", "4"},
+      {".db \"a;b\" ;c\n", ".db \"a;b\" \n", "1"},
+      {".db \"abc;def\n", ".db \"abc;def\n", "1"},
+      {"ld a,';'\n", "ld a,';'\n", "1"},
+      {"ld a,';';x\n", "ld a,';';x\n", "1"},
+      {"ld a,'\"' ; \"\n", "ld a,'\"' \n", "1"},
+      {"ex af,af' ;swap\n", "ex af,af' \n", "1"},
+      {"ld a,';\n", "ld a,';\n", "1"},
+      {"nop '", "nop '\n", "1"},
+  };
+  expectOutcomes(cases);
+}
+
+// A comment that starts before a long line is cut hides the whole rest of that
+// line: its pieces take their line numbers but none of its text is assembled.
+TEST(SourceLines, CommentTailOfALongLineStaysComment) {
+  const std::string comment = ";" + letters(190) + " halt";
+  const SourceCase cases[] = {
+      {letters(100) + comment + "\nnop\n", letters(100) + "\nnop\n", "1 3"},
+      {letters(100) + comment + letters(400) + "\nnop\n", letters(100) + "\nnop\n", "1 4"},
+      {letters(253) + ";" + letters(40) + "\nnop\n", letters(253) + "\nnop\n", "1 3"},
+      {letters(100) + comment, letters(100) + "\n", "1"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(SourceLines, AnEmptySourceLeavesOneFillerLine) {
+  const SourceCase cases[] = {
+      {"", "\n", "0"},
+      {"; nothing\n#define X\n\n", "\n", "0"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(SourceLines, AFileThatCannotBeOpenedEndsTheProgram) {
+  SourceTree tree;
+  EXPECT_THROW(tree.preprocess("missing.asm"), ProgramExit);
+  EXPECT_EQ(tree.job.consoleText(), "Error opening file " + tree.pathOf("missing.asm") + "\n");
+}
+
+}  // namespace
