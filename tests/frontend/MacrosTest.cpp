@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/frontend/SourceTree.h"
+
+namespace {
+
+TEST(Macros, ExpandWithTheirArguments) {
+  const SourceCase cases[] = {
+      {"#define X 5\nld a,X\n", "ld a,5\n", "2"},
+      {"#define INC(r) inc r\n INC(b)\n", " inc b\n", "2"},
+      {"#define TEN(a,b,c,d,e,f,g,h,i,j) j i h g f e d c b a\nTEN(0,1,2,3,4,5,6,7,8,9)\n", "9 8 7 6 5 4 3 2 1 0\n", "2"},
+      // Leading blanks of an argument are skipped, trailing ones kept.
+      {"#define P(a, b) [a|b]\nP(  x  ,\ty )\n", "[x  |y ]\n", "2"},
+      // An empty pair of parentheses is one empty argument.
+      {"#define P(a) [a]\nP()\n", "[]\n", "2"},
+      // Parentheses nest, but a comma ends an argument at any depth.
+      {"#define P(a,b) [a|b]\nP((1+2),3) P(f(1,2))\n", "[(1+2)|3] [f(1|2)]\n", "2"},
+      // Parameter names are replaced inside double quotes in the body too.
+      {"#define MSG(x) .db \"x\"\nMSG(hello)\n", ".db \"hello\"\n", "2"},
+      // A space before "(" makes the parenthesis part of the body.
+      {"#define S (1+2)\nld a,S\n", "ld a,(1+2)\n", "2"},
+      {"#define EMPTY\nnop EMPTY\nEMPTY\n", "nop \n", "2"},
+      {"#define X 1\n#define X 2\nX\n#undef X\n#undef NEVER\nX\n", "2\nX\n", "3 6"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(Macros, ExpansionIsNotRescanned) {
+  const SourceCase cases[] = {
+      {"#define A B\n#define B 1\nA\n", "B\n", "3"},
+      {"#define P(a) a\n#define Q 7\nP(Q)\n", "Q\n", "3"},
+      {"#define X 5\n.db \"X\",X\n", ".db \"X\",5\n", "2"},
+      {"#define X 5\n.db \"X,X\n", ".db \"X,X\n", "2"},
+      // Single quotes protect nothing from expansion.
+      {"#define X 5\nld a,'X'\n", "ld a,'5'\n", "2"},
+      // #IFDEF tests the name itself, not its expansion.
+      {"#define A B\n#ifdef A\nyes\n#endif\n#ifdef B\nno\n#endif\n", "yes\n", "3"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(Macros, BadDefinitions) {
+  const SourceCase cases[] = {
+      {"#define\n#define  (x) 1\n#undef\n", "\n", "0",
+       "Error #112 in main.asm, line 1: Macro name expected\n"
+       "Error #112 in main.asm, line 2: Macro name expected\n"
+       "Error #112 in main.asm, line 3: Macro name expected\n"},
+      {"#define M(a,b,c,d,e,f,g,h,i,j,k) x\nM\n", "M\n", "2",
+       "Error #113 in main.asm, line 1: No more than 10 arguments allowed for macro M\n"},
+      {"#define M(a b) x\nM\n#define N(a,+) x\nN\n", "M\nN\n", "2 4",
+       "Error #114 in main.asm, line 1: Invalid argument format for macro M\n"
+       "Error #114 in main.asm, line 3: Invalid argument format for macro N\n"},
+      // A list that runs into the line end drops the definition silently.
+      {"#define M(a, b\nM\n", "M\n", "2"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(Macros, WrongCallsAreReportedAndLeftOut) {
+  const SourceCase cases[] = {
+      {"#define P(a) [a]\nnop P halt\n", "nop  halt\n", "2",
+       "Error #115 in main.asm, line 2: Wrong number of arguments for macro P\n"},
+      {"#define P(a) [a]\nP(1,2) x\n", " x\n", "2",
+       "Error #115 in main.asm, line 2: Wrong number of arguments for macro P\n"},
+      {"#define Z 0\nZ()\n", "\n", "0",
+       "Error #115 in main.asm, line 2: Wrong number of arguments for macro Z\n"},
+      // Expansion runs in skipped blocks too.
+      {"#define P(a) [a]\n#if 0\nP\n#endif\n", "\n", "0",
+       "Error #115 in main.asm, line 3: Wrong number of arguments for macro P\n"},
+      // An unclosed call keeps what it gathered up to the line end, also on a last
+      // line without a line end.
+      {"#define P(a) [a]\nP(1\n", "[1]\n", "2",
+       "Error #114 in main.asm, line 2: Invalid argument format for macro P\n"},
+      {"#define P(a,b) [a|b]\nP(1,", "[1|]\n", "2",
+       "Error #114 in main.asm, line 2: Invalid argument format for macro P\n"},
+      {"#define P(a,b) [a|b]\nP(1, ", "[1|]\n", "2",
+       "Error #114 in main.asm, line 2: Invalid argument format for macro P\n"},
+      {"#define P(a) [a]\nP(", "[]\n", "2",
+       "Error #114 in main.asm, line 2: Invalid argument format for macro P\n"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(Macros, ABodyMayHoldSeveralStatements) {
+  const SourceCase cases[] = {
+      {"#define TWO nop\\ halt\nx\nTWO\n", "x\nnop\n halt\n", "2 3 3"},
+      {"#define SWAP(a,b) push a\\push b\\pop a\\pop b\nSWAP(hl,de)\n", "push hl\npush de\npop hl\npop de\n",
+       "2 2 2 2"},
+  };
+  expectOutcomes(cases);
+}
+
+// An expanded line holds at most 254 characters before its line end; reaching
+// that limit is reported, and what does not fit is dropped.
+TEST(Macros, AnExpansionLongerThanALineIsCut) {
+  const std::string body(200, 'b');
+  const std::string tooLong = "Error #103 in main.asm, line 2: Line is too long (>255 chars)\n";
+  const SourceCase cases[] = {
+      {"#define L " + body + "\nL L\n", body + " " + std::string(53, 'b') + "\n", "2", tooLong},
+      {"#define L " + body + "\nL " + std::string(52, 'c') + "\n", body + " " + std::string(52, 'c') + "\n", "2"},
+      {"#define L " + body + "\nL " + std::string(53, 'c') + "\n", body + " " + std::string(53, 'c') + "\n", "2",
+       tooLong},
+      {"#define L " + body + "\n#if 0\nL L\n#endif\n", "\n", "0",
+       "Error #103 in main.asm, line 3: Line is too long (>255 chars)\n"},
+  };
+  expectOutcomes(cases);
+}
+
+}  // namespace
