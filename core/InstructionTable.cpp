@@ -1,5 +1,202 @@
-#include "job/AssemblyJob.h"
+#include <fstream>
+#include <iterator>
 
-// Placeholder until the table loader lands.
-int AssemblyJob::loadInstructionTable(const std::string&) { return 1; }
-int AssemblyJob::parseTableEntry(std::string&) { return 1; }
+#include "app/InstallLayout.h"
+#include "core/TableLineScanner.h"
+#include "frontend/CharClass.h"
+#include "job/AssemblyJob.h"
+#include "job/FileError.h"
+#include "job/ProgramExit.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+// A table line is read into a buffer of 127 characters: a longer line comes back in
+// pieces, each read as a line of its own.
+constexpr std::size_t TABLE_READ_MAX = 126;
+
+// The whole table, with CR LF read as LF.
+std::optional<std::string> readTableText(const std::string& path) {
+  if (!platform::fileExists(path)) {
+    return std::nullopt;
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    return std::nullopt;
+  }
+  std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) {
+    throw FileError("Cannot read the instruction table " + path);
+  }
+  std::string text;
+  text.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')) {
+      text.push_back(raw[i]);
+    }
+  }
+  return text;
+}
+
+// Hands out the table's lines the way a 127-character read buffer would.
+class TableLineReader {
+public:
+  explicit TableLineReader(std::string_view text) : text_(text) {}
+
+  std::optional<std::string_view> next() {
+    if (position_ >= text_.size()) {
+      return std::nullopt;
+    }
+    const std::string_view rest = text_.substr(position_);
+    const std::size_t lineEnd = rest.find('\n');
+    const std::size_t length = std::min(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1, TABLE_READ_MAX);
+    position_ += length;
+    return rest.substr(0, length);
+  }
+
+private:
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+bool startsWithLetter(std::string_view line) { return !line.empty() && isLetter(line.front()); }
+
+// Skips to the title line. False when the first significant line is not a title in
+// double quotes, or when there is none at all.
+bool skipTitle(TableLineReader& lines) {
+  while (const auto line = lines.next()) {
+    if (startsWithLetter(*line)) {
+      return false;
+    }
+    if (!line->empty() && line->front() == '"') {
+      return true;
+    }
+  }
+  return false;
+}
+
+EncodingModifier modifierNamed(std::string_view word) {
+  if (word == "ZBIT") {
+    return MOD_ZBIT;
+  }
+  if (word == "R1") {
+    return MOD_R1;
+  }
+  if (word == "COMBINE" || word == "ZIX") {
+    return MOD_COMBINE;
+  }
+  if (word == "CSWAP") {
+    return MOD_CSWAP;
+  }
+  return MOD_NONE;
+}
+
+// Opcodes above FF take two bytes; of the rest at most two bytes are argument, so a
+// longer instruction has a longer opcode.
+void assignSizes(TableEntry& entry) {
+  entry.opcodeSize = static_cast<std::int16_t>(entry.opcode > 0xFF ? 2 : 1);
+  entry.argSize = static_cast<std::int16_t>(entry.size - entry.opcodeSize);
+  if (entry.argSize > 2) {
+    entry.opcodeSize = static_cast<std::int16_t>(entry.size - 2);
+    entry.argSize = 2;
+  }
+}
+
+// The fields of one entry line, in the order they are written.
+struct TableFields {
+  std::string_view mnemonic;
+  std::string_view pattern;
+  std::uint32_t opcode = 0;
+  std::int64_t nbytes = 0;
+  std::string_view modifier;
+  std::uint16_t instrClass = 0;
+  std::uint32_t shift = 0;
+  std::uint32_t orMask = 0;
+};
+
+// How many fields were read, in order, before the first one that was not there or
+// did not convert. The modifier word may be of any length: a word longer than any
+// modifier name is simply no modifier.
+int scanTableFields(std::string_view text, TableFields& fields) {
+  TableLineScanner scanner(text);
+  int count = 0;
+  const auto take = [&count](const auto& field, auto& target) {
+    if (field) {
+      target = *field;
+      ++count;
+    }
+    return field.has_value();
+  };
+  take(scanner.word(MNEMONIC_MAX), fields.mnemonic) && take(scanner.word(PATTERN_MAX), fields.pattern) &&
+      take(scanner.hexadecimal(), fields.opcode) && take(scanner.integer(), fields.nbytes) &&
+      take(scanner.word(TableLineScanner::UNLIMITED), fields.modifier) &&
+      take(scanner.unsignedDecimal(), fields.instrClass) && take(scanner.hexadecimal(), fields.shift) &&
+      take(scanner.hexadecimal(), fields.orMask);
+  return count;
+}
+
+constexpr int MIN_TABLE_FIELDS = 6;
+constexpr std::int64_t MAX_INSTRUCTION_SIZE = 6;
+constexpr std::uint8_t ACTIVE_CLASS = 1;
+
+}  // namespace
+
+int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
+  const std::string path = locateDataFile(tableFile);
+  const std::optional<std::string> text = readTableText(path);
+  if (!text) {
+    console->print("Cannot open table file: " + path + "\n");
+    throw ProgramExit{1};
+  }
+  TableLineReader lines(*text);
+  if (!skipTitle(lines)) {
+    console->print(path + " is not a valid TAB file.\n");
+    throw ProgramExit{1};
+  }
+  std::string entryText;
+  while (const auto line = lines.next()) {
+    if (!startsWithLetter(*line)) {
+      continue;
+    }
+    entryText.assign(*line);
+    if (parseTableEntry(entryText) == 0) {
+      return 0;
+    }
+  }
+  return 1;
+}
+
+int AssemblyJob::parseTableEntry(std::string& text) {
+  for (char& c : text) {
+    c = toUpper(c);
+  }
+  TableFields fields;
+  if (scanTableFields(text, fields) < MIN_TABLE_FIELDS) {
+    console->print("Incomplete entry in table file\n");
+    return 0;
+  }
+  TableEntry entry;
+  entry.mnemonic = fields.mnemonic;
+  if (fields.pattern != "\"\"") {
+    entry.argPattern = fields.pattern;
+  }
+  entry.opcode = fields.opcode;
+  if (fields.nbytes >= 1 && fields.nbytes <= MAX_INSTRUCTION_SIZE) {
+    entry.size = static_cast<std::int16_t>(fields.nbytes);
+    assignSizes(entry);
+  }
+  // An opcode wider than the whole instruction would make pass 2 write more bytes
+  // than pass 1 counted.
+  if (entry.size == 0 || entry.argSize < 0) {
+    console->print("Invalid value in nbytes field of table entry\n");
+    return 0;
+  }
+  entry.modifier = modifierNamed(fields.modifier);
+  entry.instrClass = static_cast<std::uint8_t>(fields.instrClass & 0xFF);
+  entry.shift = static_cast<std::uint16_t>(fields.shift);
+  entry.orMask = static_cast<std::uint16_t>(fields.orMask);
+  if (entry.instrClass == ACTIVE_CLASS) {
+    instructionTable.push_back(std::move(entry));
+  }
+  return 1;
+}

@@ -1,4 +1,173 @@
+#include <string>
+
+#include "core/LineCursor.h"
+#include "core/MnemonicIndex.h"
+#include "core/OperandMatcher.h"
+#include "core/StatementLine.h"
+#include "frontend/CharClass.h"
 #include "job/AssemblyJob.h"
 
-// Placeholder until pass 1 lands.
-void AssemblyJob::passOne() {}
+namespace {
+
+// Pass 1 over the preprocessed source: defines the labels and equates, finds the
+// table entry of every instruction, sizes everything and marks the lines pass 2
+// must handle.
+class PassOne {
+public:
+  explicit PassOne(AssemblyJob& job) : job_(job), mnemonics_(job.instructionTable) {}
+
+  void run(LineCursor& lines);
+
+private:
+  void handleLine(std::string_view line);
+  // False when the line was an equate and is done.
+  bool handleLabel(std::string_view label, const StatementLine& statement);
+  void defineEquate(const std::string& writtenName, std::string_view equateWord,
+                    std::optional<std::string_view> rest);
+  void warnIfMnemonic(std::string_view labelWord);
+  void assembleInstruction(std::string_view word, std::optional<std::string_view> operands);
+
+  AssemblyJob& job_;
+  MnemonicIndex mnemonics_;
+  int lineIndex_ = -1;
+  std::string keyBuffer_;
+};
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (toUpper(a[i]) != toUpper(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool isEquateWord(std::string_view word) {
+  return equalsIgnoringCase(word, ".EQU") || equalsIgnoringCase(word, "EQU") || word.front() == '=';
+}
+
+void PassOne::run(LineCursor& lines) {
+  while (const auto line = lines.next()) {
+    lineIndex_ = lines.index();
+    if (job_.console->cancelRequested()) {
+      job_.status = STATUS_CANCELED;
+    }
+    if (job_.status > STATUS_ERRORS) {
+      return;
+    }
+    handleLine(*line);
+  }
+}
+
+void PassOne::handleLine(std::string_view line) {
+  const StatementLine statement = splitStatement(line, job_.localLabelChar);
+  if (statement.label && !handleLabel(*statement.label, statement)) {
+    return;
+  }
+  if (!statement.word) {
+    return;
+  }
+  const std::string_view word = *statement.word;
+  if (word.front() == '.') {
+    job_.directivePassOne(word, statement.rest, lineIndex_);
+  } else if (isLetter(word.front())) {
+    assembleInstruction(word, statement.rest);
+  } else {
+    // Such a word is neither an instruction nor a directive; dropping it silently
+    // would lose code (an indented "_loop: djnz _loop", say).
+    job_.report(400, lineIndex_, word);
+  }
+}
+
+bool PassOne::handleLabel(std::string_view label, const StatementLine& statement) {
+  if (label.size() > 1 && label.back() == ':') {
+    label.remove_suffix(1);
+  }
+  const std::string writtenName = job_.qualifyLocalLabel(label);
+  if (statement.word && isEquateWord(*statement.word)) {
+    defineEquate(writtenName, *statement.word, statement.rest);
+    return false;
+  }
+  warnIfMnemonic(label);
+  job_.defineSymbol(writtenName, SYM_LABEL, job_.pc, lineIndex_);
+  return true;
+}
+
+// "size =10+2" has its expression start inside the word itself; the separator
+// after the word stands as a blank between the two parts.
+void PassOne::defineEquate(const std::string& writtenName, std::string_view equateWord,
+                           std::optional<std::string_view> rest) {
+  std::uint16_t value = 0;
+  if (equateWord.front() == '=' && equateWord.size() > 1) {
+    std::string expression(equateWord.substr(1));
+    expression += ' ';
+    expression += rest.value_or(std::string_view{});
+    value = job_.evaluate(expression, lineIndex_);
+  } else {
+    value = job_.evaluate(rest, lineIndex_);
+  }
+  job_.defineSymbol(writtenName, SYM_EQUATE, value, lineIndex_);
+}
+
+// A mnemonic in column 1 is taken as a label; most likely the line lost its indent.
+void PassOne::warnIfMnemonic(std::string_view labelWord) {
+  job_.buildSymbolKey(labelWord, keyBuffer_);
+  if (!mnemonics_.entriesFor(keyBuffer_).empty()) {
+    job_.report(303, lineIndex_, keyBuffer_);
+  }
+}
+
+void PassOne::assembleInstruction(std::string_view word, std::optional<std::string_view> operands) {
+  const auto entries = mnemonics_.entriesFor(word);
+  if (entries.empty()) {
+    job_.report(400, lineIndex_, word);
+    return;
+  }
+  for (const TableEntry* entry : entries) {
+    if (matchOperands(operands, entry->argPattern)) {
+      job_.pc = static_cast<std::uint16_t>(job_.pc + entry->size);
+      job_.codeBytes += entry->size;
+      job_.source->setEntry(lineIndex_, entry);
+      job_.source->setEmits(lineIndex_, 1);
+      return;
+    }
+  }
+  job_.report(401, lineIndex_, word);
+}
+
+// The preprocessor always leaves a line; a source buffer filled some other way may
+// not have one to name.
+void reportEmptyOutput(AssemblyJob& job, int lastLineIndex) {
+  if (lastLineIndex >= 0) {
+    job.report(4, lastLineIndex);
+    return;
+  }
+  const auto& files = job.source->files();
+  job.reportAt(4, files.empty() ? std::string_view{} : std::string_view(files.front()), 0);
+}
+
+}  // namespace
+
+void AssemblyJob::passOne() {
+  if (symbols) {
+    return;
+  }
+  symbols = std::make_unique<SymbolMap>(SYMBOL_BUCKETS);
+  if (exportSymbols) {
+    return;
+  }
+  exportSymbols = std::make_unique<SymbolMap>(SYMBOL_BUCKETS);
+  console->print("First pass...\n");
+  if (!source) {
+    source = std::make_unique<SourceBuffer>();
+  }
+  pc = 0;
+  LineCursor lines(*source);
+  guardStage([&] { PassOne(*this).run(lines); });
+  if (std::int64_t{codeBytes} + dataBytes == 0) {
+    reportEmptyOutput(*this, lines.index());
+  }
+}

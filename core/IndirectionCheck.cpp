@@ -1,0 +1,22 @@
+#include "core/IndirectionCheck.h"
+
+#include "core/OperandWalker.h"
+
+bool looksLikeIndirection(std::string_view argument) {
+  OperandWalker walker(argument);
+  int outsideParentheses = 0;
+  bool insideParentheses = false;
+  while (!walker.atEnd()) {
+    const bool counted = walker.current() != '\'' && !walker.inCharConstant();
+    walker.step();
+    if (!counted) {
+      continue;
+    }
+    if (walker.depth() == 0) {
+      ++outsideParentheses;
+    } else {
+      insideParentheses = true;
+    }
+  }
+  return insideParentheses && outsideParentheses == 1;
+}

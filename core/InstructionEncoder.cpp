@@ -1,0 +1,198 @@
+#include "core/InstructionEncoder.h"
+
+#include "app/AssemblerSettings.h"
+#include "core/IndirectionCheck.h"
+#include "core/OperandMatcher.h"
+#include "core/OperandText.h"
+#include "core/OperandWalker.h"
+#include "frontend/CharClass.h"
+#include "job/AssemblyJob.h"
+
+namespace {
+
+constexpr std::int32_t BYTE_MIN = -128;
+constexpr std::int32_t BYTE_MAX = 127;
+constexpr std::int32_t UNSIGNED_BYTE_MAX = 255;
+constexpr std::int32_t HIGHEST_BIT = 7;
+
+// The state of one instruction while its arguments are merged into its bytes.
+class InstructionEncoder {
+public:
+  InstructionEncoder(AssemblyJob& job, const TableEntry& entry, int lineIndex)
+      : job_(job), entry_(entry), lineIndex_(lineIndex) {}
+
+  void readArguments(std::string_view text);
+  void emit(OutputImage& image);
+
+private:
+  std::string_view argumentText(std::string_view copied, std::size_t q) const;
+  std::uint16_t evaluateArgument(std::string_view argument);
+  void mergeArgument(std::uint16_t value);
+  void mergeRelativeTarget(std::uint16_t target);
+  void mergeSecondByte(std::uint16_t value);
+  std::uint32_t opcodeWithBitNumber();
+
+  AssemblyJob& job_;
+  const TableEntry& entry_;
+  int lineIndex_;
+  int argCount_ = 0;
+  std::int32_t bitNumber_ = 0;
+  std::uint16_t argValue_ = 0;
+};
+
+// The pattern has already been matched in pass 1, so the text and the pattern are
+// walked in step; the walk stops at whichever ends first.
+void InstructionEncoder::readArguments(std::string_view text) {
+  const std::string_view pattern = entry_.argPattern;
+  std::size_t p = 0;
+  std::size_t q = 0;
+  while (true) {
+    p = skipSpace(text, p);
+    if (q < pattern.size() && pattern[q] == '*') {
+      ++argCount_;
+      ++q;
+      const std::size_t start = p;
+      p = argumentEnd(text, p, argumentStop(pattern, q));
+      if (p == text.size() && q < pattern.size()) {
+        return;
+      }
+      mergeArgument(evaluateArgument(argumentText(text.substr(start, p - start), q)));
+    }
+    if (p >= text.size() || q >= pattern.size()) {
+      return;
+    }
+    ++p;
+    ++q;
+  }
+}
+
+// The whole argument has been passed over already, so cutting it never leaves the
+// walk in the middle of it.
+std::string_view InstructionEncoder::argumentText(std::string_view copied, std::size_t q) const {
+  const std::string_view pattern = entry_.argPattern;
+  // An empty argument right after a register name is a displacement of 0: (IX) is (IX+0).
+  if (copied.empty() && q >= 2 && isLetter(pattern[q - 2])) {
+    return "0";
+  }
+  std::string_view argument = copied;
+  if (argument.size() > ARGUMENT_MAX) {
+    job_.report(210, lineIndex_);
+    argument = argument.substr(0, ARGUMENT_MAX);
+  }
+  while (!argument.empty() && isSpace(argument.back())) {
+    argument.remove_suffix(1);
+  }
+  return argument;
+}
+
+std::uint16_t InstructionEncoder::evaluateArgument(std::string_view argument) {
+  if ((appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0 && looksLikeIndirection(argument)) {
+    job_.report(407, lineIndex_, argument);
+  }
+  const bool byteContext = entry_.argSize == 1 && entry_.modifier != MOD_R1;
+  return job_.evaluateAt(argument, job_.source->fileNameOf(lineIndex_), job_.source->lineNumberOf(lineIndex_),
+                         byteContext);
+}
+
+void InstructionEncoder::mergeArgument(std::uint16_t value) {
+  switch (entry_.modifier) {
+    case MOD_R1:
+      mergeRelativeTarget(value);
+      return;
+    case MOD_ZBIT:
+      if (argCount_ == 1) {
+        bitNumber_ = value;
+        return;
+      }
+      break;
+    case MOD_COMBINE:
+    case MOD_CSWAP:
+      if (argCount_ == 2) {
+        mergeSecondByte(value);
+        return;
+      }
+      break;
+    case MOD_NONE:
+      break;
+  }
+  argValue_ = value;
+}
+
+// The displacement counts from the address after the two-byte instruction.
+void InstructionEncoder::mergeRelativeTarget(std::uint16_t target) {
+  const std::int32_t distance = std::int32_t{target} - std::int32_t{job_.pc} - 2;
+  argValue_ = static_cast<std::uint16_t>(distance & 0xFF);
+  if (distance > BYTE_MAX || distance < BYTE_MIN) {
+    job_.report(403, lineIndex_);
+  }
+}
+
+// COMBINE puts the first argument in the low byte and the second in the high byte;
+// CSWAP the other way round, and it takes only signed bytes.
+void InstructionEncoder::mergeSecondByte(std::uint16_t value) {
+  const bool swapped = entry_.modifier == MOD_CSWAP;
+  const std::int32_t highest = swapped ? BYTE_MAX : UNSIGNED_BYTE_MAX;
+  const auto outOfRange = [highest](std::uint16_t byte) {
+    const std::int32_t asSigned = static_cast<std::int16_t>(byte);
+    return asSigned < BYTE_MIN || asSigned > highest;
+  };
+  if (outOfRange(argValue_) || outOfRange(value)) {
+    job_.report(406, lineIndex_);
+  }
+  if (swapped) {
+    argValue_ = static_cast<std::uint16_t>((argValue_ << 8) + (value & 0xFF));
+  } else {
+    argValue_ = static_cast<std::uint16_t>((argValue_ & 0xFF) + (value << 8));
+  }
+}
+
+// The bit number lands in the byte that holds the register field of the
+// instruction, which depends on how long the instruction is.
+std::uint32_t InstructionEncoder::opcodeWithBitNumber() {
+  std::uint32_t opcode = entry_.opcode;
+  if (bitNumber_ == 0) {
+    return opcode;
+  }
+  if (bitNumber_ > HIGHEST_BIT) {
+    job_.report(404, lineIndex_, DiagnosticArg::number(bitNumber_));
+  }
+  const auto bits = static_cast<std::uint32_t>(bitNumber_) * 8;
+  switch (entry_.size) {
+    case 1:
+    case 2:
+      opcode += bits << 8;
+      break;
+    case 3:
+      argValue_ = static_cast<std::uint16_t>(argValue_ + bits);
+      break;
+    case 4:
+      argValue_ = static_cast<std::uint16_t>(argValue_ + (bits << 8));
+      break;
+    default:
+      break;
+  }
+  return opcode;
+}
+
+void InstructionEncoder::emit(OutputImage& image) {
+  argValue_ |= entry_.orMask;
+  const std::uint32_t opcode = opcodeWithBitNumber();
+  for (int i = 0; i < entry_.opcodeSize; ++i) {
+    image.writeByte(i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0);
+  }
+  for (int i = 0; i < entry_.argSize; ++i) {
+    image.writeByte(i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0);
+  }
+  job_.pc = static_cast<std::uint16_t>(job_.pc + entry_.size);
+}
+
+}  // namespace
+
+void encodeInstruction(AssemblyJob& job, const TableEntry& entry, std::optional<std::string_view> operands,
+                       int lineIndex, OutputImage& image) {
+  InstructionEncoder encoder(job, entry, lineIndex);
+  if (operands) {
+    encoder.readArguments(*operands);
+  }
+  encoder.emit(image);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// Reads operand text the way every argument is taken from it: a single quote opens
+// or closes a character constant, inside one a backslash carries the next character
+// with it, and outside one "(" and ")" nest. Matching, copying and the indirection
+// check all walk with this, so they always agree on where an argument ends.
+class OperandWalker {
+public:
+  explicit OperandWalker(std::string_view text, std::size_t position = 0) : text_(text), position_(position) {}
+
+  bool atEnd() const { return position_ >= text_.size(); }
+  char current() const { return text_[position_]; }
+  std::size_t position() const { return position_; }
+  bool inCharConstant() const { return inCharConstant_; }
+  int depth() const { return depth_; }
+
+  // Steps over the current character. A backslash as the last character of the
+  // text escapes nothing: the walk never goes past the end.
+  void step();
+
+private:
+  std::string_view text_;
+  std::size_t position_;
+  bool inCharConstant_ = false;
+  int depth_ = 0;
+};
+
+// Where the argument that starts at `start` ends: at the end of the text, or before
+// the first character outside parentheses and character constants that equals
+// `stop` when upper-cased. Without a stop character (the wildcard ends the pattern)
+// the argument takes the rest of the text.
+std::size_t argumentEnd(std::string_view text, std::size_t start, std::optional<char> stop);

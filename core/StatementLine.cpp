@@ -1,0 +1,61 @@
+#include "core/StatementLine.h"
+
+#include "core/OperandText.h"
+#include "frontend/CharClass.h"
+
+std::optional<std::string_view> WordScanner::nextWord() {
+  while (position_ < line_.size() && isWordSeparator(line_[position_])) {
+    ++position_;
+  }
+  const std::size_t start = position_;
+  while (position_ < line_.size() && !isWordSeparator(line_[position_])) {
+    ++position_;
+  }
+  if (position_ == start) {
+    return std::nullopt;
+  }
+  const std::string_view word = line_.substr(start, position_ - start);
+  if (position_ < line_.size()) {
+    ++position_;
+  }
+  return word;
+}
+
+std::optional<std::string_view> WordScanner::rest() {
+  while (position_ < line_.size() && line_[position_] == '\n') {
+    ++position_;
+  }
+  if (position_ == line_.size()) {
+    return std::nullopt;
+  }
+  const std::size_t lineEnd = line_.find('\n', position_);
+  const std::size_t end = lineEnd == std::string_view::npos ? line_.size() : lineEnd;
+  const std::string_view text = line_.substr(position_, end - position_);
+  position_ = end;
+  return text;
+}
+
+namespace {
+
+bool startsLabel(std::string_view line, char localLabelChar) {
+  if (line.empty()) {
+    return false;
+  }
+  const char first = line.front();
+  return isLetter(first) || first == '_' || (first == localLabelChar && !isWordSeparator(first));
+}
+
+}  // namespace
+
+StatementLine splitStatement(std::string_view line, char localLabelChar) {
+  StatementLine statement;
+  WordScanner words(line);
+  if (startsLabel(line, localLabelChar)) {
+    statement.label = words.nextWord();
+  }
+  statement.word = words.nextWord();
+  if (statement.word) {
+    statement.rest = words.rest();
+  }
+  return statement;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// Splits a line of the preprocessed source into words separated by space, tab and
+// line feed, the way both passes read a statement.
+class WordScanner {
+public:
+  explicit WordScanner(std::string_view line) : line_(line) {}
+
+  // The next word; the single separator that ended it is passed over.
+  std::optional<std::string_view> nextWord();
+  // Everything after that separator up to the line feed; nothing when no text is left.
+  std::optional<std::string_view> rest();
+
+private:
+  std::string_view line_;
+  std::size_t position_ = 0;
+};
+
+// One statement: an optional label in column 1, the statement word and the text
+// after it (a directive's or instruction's operands).
+struct StatementLine {
+  std::optional<std::string_view> label;  // as written, a trailing ':' included
+  std::optional<std::string_view> word;
+  std::optional<std::string_view> rest;
+};
+
+// A word in column 1 that starts with a letter, '_' or the local label character is
+// a label; any other line starts with its statement word.
+StatementLine splitStatement(std::string_view line, char localLabelChar);

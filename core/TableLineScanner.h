@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// Reads the fields of one instruction table line in the manner of the C scanning
+// functions: every field skips the white space before it, a word field ends at white
+// space or after its maximum length (the rest of a longer word is the next field),
+// and a number field that finds no digit fails. Once a field has failed the caller
+// stops, so the later fields count as missing.
+class TableLineScanner {
+public:
+  static constexpr std::size_t UNLIMITED = static_cast<std::size_t>(-1);
+
+  explicit TableLineScanner(std::string_view text) : text_(text) {}
+
+  std::optional<std::string_view> word(std::size_t maxLength);
+  // Hexadecimal with an optional sign and "0x" prefix; the low 32 bits.
+  std::optional<std::uint32_t> hexadecimal();
+  // Decimal, or hexadecimal after "0x", or octal after a leading 0. Large values
+  // are clamped rather than wrapped, so a range check sees them as too large.
+  std::optional<std::int64_t> integer();
+  // Decimal with an optional sign; the low 16 bits.
+  std::optional<std::uint16_t> unsignedDecimal();
+
+private:
+  void skipSpace();
+  bool takeSign();  // true for '-'
+  bool startsHexPrefix() const;
+  std::optional<std::uint64_t> digits(unsigned base);
+
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
