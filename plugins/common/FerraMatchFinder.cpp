@@ -33,11 +33,12 @@ std::optional<BackReference> FerraMatchFinder::bestMatchAt(std::size_t position)
        candidate != NO_POSITION && position - candidate <= WINDOW_SIZE;
        candidate = earlier_[candidate % WINDOW_SIZE]) {
     const std::size_t distance = position - candidate;
+    // Matching up to `limit` only gives the length the encoder can write.
     const std::size_t limit = std::min(available, longestEncodableMatch(distance));
     if (limit <= bestLength) {
       break;  // farther candidates have the same or a lower limit
     }
-    // A longer match must at least agree at the byte the best one ended on.
+    // A longer match must agree on the byte just past the best length.
     if (input_[candidate + bestLength] != input_[position + bestLength]) {
       continue;
     }

@@ -71,7 +71,7 @@ void storeWord(std::array<std::uint8_t, DECOMPRESSOR_STUB_SIZE>& stub, std::size
 
 }  // namespace
 
-std::array<std::uint8_t, DECOMPRESSOR_STUB_SIZE> decompressorStub(std::uint32_t entryAddress,
+std::array<std::uint8_t, DECOMPRESSOR_STUB_SIZE> decompressorStub(std::size_t entryAddress,
                                                                    std::size_t streamLength) {
   auto stub = STUB_TEMPLATE;
   storeWord(stub, LOOP_SOURCE_FIELD, entryAddress + LOOP_OFFSET);

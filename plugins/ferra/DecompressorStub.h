@@ -13,7 +13,7 @@ inline constexpr std::size_t DECOMPRESSOR_STUB_SIZE = 67;
 
 // The stub as it runs at `entryAddress`, with a stream of `streamLength` bytes
 // behind it. Both numbers are stored as 16-bit values.
-std::array<std::uint8_t, DECOMPRESSOR_STUB_SIZE> decompressorStub(std::uint32_t entryAddress,
+std::array<std::uint8_t, DECOMPRESSOR_STUB_SIZE> decompressorStub(std::size_t entryAddress,
                                                                    std::size_t streamLength);
 
 }  // namespace ferra

