@@ -67,9 +67,12 @@ TEST(SourceLines, AnEmptySourceLeavesOneFillerLine) {
 }
 
 TEST(SourceLines, AFileThatCannotBeOpenedEndsTheProgram) {
-  SourceTree tree;
-  EXPECT_THROW(tree.preprocess("missing.asm"), ProgramExit);
-  EXPECT_EQ(tree.job.consoleText(), "Error opening file " + tree.pathOf("missing.asm") + "\n");
+  for (const char* name : {"missing.asm", "folder"}) {
+    SourceTree tree;
+    tree.write("folder/inside.asm", "nop\n");
+    EXPECT_THROW(tree.preprocess(name), ProgramExit);
+    EXPECT_EQ(tree.job.consoleText(), "Error opening file " + tree.pathOf(name) + "\n");
+  }
 }
 
 }  // namespace

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/AssemblerSettings.h"
+#include "platform/FileSystem.h"
+#include "tests/frontend/SourceTree.h"
+
+namespace {
+
+// Points the settings' include directory at a folder of the tree for one test.
+class IncludeDirectory {
+public:
+  explicit IncludeDirectory(const std::string& directory) : previous_(appSettings().includeDir) {
+    appSettings().includeDir = directory;
+  }
+  ~IncludeDirectory() { appSettings().includeDir = previous_; }
+  IncludeDirectory(const IncludeDirectory&) = delete;
+  IncludeDirectory& operator=(const IncludeDirectory&) = delete;
+
+private:
+  std::string previous_;
+};
+
+TEST(Includes, AreReadInPlaceOnceEach) {
+  SourceTree tree;
+  tree.write("main.asm", "start\n#include \"inc.asm\"\n#include inc.asm\n#INCLUDE \"main.asm\"\nend\n");
+  tree.write("inc.asm", "\nin1\n#include inc.asm\nin2");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, "start\nin1\nin2\nend\n");
+  EXPECT_EQ(outcome.records, "main.asm:1 inc.asm:2 inc.asm:4 main.asm:5");
+  EXPECT_EQ(outcome.diagnostics,
+            "Warning #102 in inc.asm, line 3: File inc.asm included more than once\n"
+            "Warning #102 in main.asm, line 3: File inc.asm included more than once\n"
+            "Warning #102 in main.asm, line 4: File \"main.asm\" included more than once\n");
+  EXPECT_EQ(tree.job.fileCount, 2);
+}
+
+TEST(Includes, NamesThatFindNothing) {
+  const SourceCase cases[] = {
+      {"#include \"none.inc\"\n#include\n#include  \t\n#include \"\"\n", "\n", "0",
+       "Error #101 in main.asm, line 1: Cannot find file \"none.inc\"\n"
+       "Error #111 in main.asm, line 2: Filename expected\n"
+       "Error #111 in main.asm, line 3: Filename expected\n"
+       "Error #101 in main.asm, line 4: Cannot find file \"\"\n"},
+      {"#if 0\n#include none.inc\n#endif\n", "\n", "0"},
+  };
+  expectOutcomes(cases);
+}
+
+TEST(Includes, AreLookedUpInTheMainDirectoryThenInTheIncludeDirectory) {
+  SourceTree tree;
+  const IncludeDirectory includeDir(tree.pathOf("lib"));
+  tree.write("main.asm", "#include both.inc\n#include \"only.inc\"\n#include sub\\nested.inc\n");
+  tree.write("both.inc", "main both\n");
+  tree.write("lib/both.inc", "lib both\n");
+  tree.write("lib/only.inc", "lib only\n");
+  // Relative names inside an included file still start from the main directory.
+  tree.write("sub/nested.inc", "#include deeper.inc\n");
+  tree.write("sub/deeper.inc", "sub deeper\n");
+  tree.write("deeper.inc", "main deeper\n");
+  const std::string directoryBefore = platform::currentDirectory();
+
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, "main both\nlib only\nmain deeper\n");
+  EXPECT_EQ(outcome.diagnostics, "");
+  EXPECT_EQ(tree.job.source->files().at(2), tree.pathOf("lib/only.inc"));
+  EXPECT_EQ(platform::currentDirectory(), directoryBefore);
+}
+
+TEST(Includes, AMacroMayNameTheFile) {
+  SourceTree tree;
+  tree.write("main.asm", "#define LIB \"lib.inc\"\n#include LIB\nVALUE\n");
+  tree.write("lib.inc", "#define VALUE 42\n");
+  EXPECT_EQ(tree.preprocess().text, "42\n");
+}
+
+TEST(Includes, EachFileHasItsOwnBlocksAndItsOwnEnd) {
+  SourceTree tree;
+  tree.write("main.asm", "#if 1\n#include a.inc\nmain\n#endif\n#include b.inc\nlast\n");
+  tree.write("a.inc", "#endif\n#ifdef NOTHING\nhidden\n");
+  tree.write("b.inc", "b1\n.END\nb2\n");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, "main\nb1\nlast\n");
+  EXPECT_EQ(outcome.records, "main.asm:3 b.inc:1 main.asm:6");
+  EXPECT_EQ(outcome.diagnostics,
+            "Error #124 in a.inc, line 1: #endif directive without #if\n"
+            "Error #120 in a.inc, line 3: End of file before #endif directive\n");
+}
+
+TEST(Includes, FileIsTheMainFileEverywhere) {
+  SourceTree tree;
+  tree.write("main.asm", "#include inc.asm\n.db __FILE__\n");
+  tree.write("inc.asm", ".db __FILE__\n");
+  EXPECT_EQ(tree.preprocess().text, ".db \"main.asm\"\n.db \"main.asm\"\n");
+}
+
+// Records keep the full file index, so lines of the 300th file still name it.
+TEST(Includes, ManyFilesKeepTheirNames) {
+  SourceTree tree;
+  std::string main;
+  for (int i = 1; i <= 300; ++i) {
+    const std::string name = "f" + std::to_string(i) + ".inc";
+    tree.write(name, "x" + std::to_string(i) + "\n");
+    main += "#include " + name + "\n";
+  }
+  tree.write("main.asm", main);
+  tree.preprocess();
+  ASSERT_EQ(tree.job.source->lines().size(), 300U);
+  EXPECT_EQ(tree.job.source->fileNameOf(299), tree.pathOf("f300.inc"));
+  EXPECT_EQ(tree.job.source->fileNameOf(255), tree.pathOf("f256.inc"));
+  EXPECT_EQ(tree.job.fileCount, 301);
+}
+
+}  // namespace
