@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/ChainedHashMap.h"
+
+namespace {
+
+using Map = ChainedHashMap<int>;
+
+std::vector<std::pair<std::string, int>> walk(const Map& map) {
+  std::vector<std::pair<std::string, int>> visited;
+  map.forEach([&](const std::string& key, int value) { visited.emplace_back(key, value); });
+  return visited;
+}
+
+// Finds a key, among key0, key1, ..., that falls into the given bucket.
+std::string keyInBucket(std::size_t bucket, std::size_t bucketCount) {
+  for (int i = 0;; ++i) {
+    std::string key = "key" + std::to_string(i);
+    if (Map::hash(key) % bucketCount == bucket) {
+      return key;
+    }
+  }
+}
+
+TEST(ChainedHashMap, SetFindAndReplace) {
+  Map map(17);
+  EXPECT_TRUE(map.set("alpha", 1));
+  EXPECT_TRUE(map.set("beta", 2));
+  EXPECT_FALSE(map.set("alpha", 3));
+  ASSERT_NE(map.find("alpha"), nullptr);
+  EXPECT_EQ(*map.find("alpha"), 3);
+  EXPECT_EQ(*map.find("beta"), 2);
+  EXPECT_EQ(map.find("gamma"), nullptr);
+  EXPECT_EQ(map.size(), 2u);
+  EXPECT_EQ(map.bucketCount(), 17u);
+}
+
+TEST(ChainedHashMap, KeysCompareExactly) {
+  Map map(1);
+  map.set("Start", 1);
+  map.set("START", 2);
+  map.set("", 3);
+  EXPECT_EQ(*map.find("Start"), 1);
+  EXPECT_EQ(*map.find("START"), 2);
+  EXPECT_EQ(*map.find(""), 3);
+  EXPECT_FALSE(map.contains("start"));
+  EXPECT_FALSE(map.contains("Star"));
+  EXPECT_FALSE(map.contains("Start "));
+}
+
+TEST(ChainedHashMap, ChainIsWalkedNewestFirstAndReplacingKeepsPlace) {
+  Map map(1);
+  map.set("a", 1);
+  map.set("b", 2);
+  map.set("c", 3);
+  map.set("b", 20);
+  EXPECT_EQ(walk(map), (std::vector<std::pair<std::string, int>>{{"c", 3}, {"b", 20}, {"a", 1}}));
+}
+
+TEST(ChainedHashMap, BucketsAreWalkedInOrder) {
+  constexpr std::size_t buckets = 7;
+  const std::string low = keyInBucket(1, buckets);
+  const std::string high = keyInBucket(5, buckets);
+  Map map(buckets);
+  map.set(high, 5);
+  map.set(low, 1);
+  EXPECT_EQ(walk(map), (std::vector<std::pair<std::string, int>>{{low, 1}, {high, 5}}));
+}
+
+TEST(ChainedHashMap, EraseRemovesOnlyThatKey) {
+  Map map(1);
+  map.set("a", 1);
+  map.set("b", 2);
+  map.erase("a");
+  map.erase("missing");
+  EXPECT_FALSE(map.contains("a"));
+  EXPECT_TRUE(map.contains("b"));
+  EXPECT_EQ(map.size(), 1u);
+  map.set("a", 4);  // enters anew, at the front
+  EXPECT_EQ(walk(map), (std::vector<std::pair<std::string, int>>{{"a", 4}, {"b", 2}}));
+  EXPECT_EQ(map.size(), 2u);
+}
+
+// The order of the symbol file depends on the hash; it is 32-bit FNV-1a.
+TEST(ChainedHashMap, HashIsFnv1a) {
+  EXPECT_EQ(Map::hash(""), 0x811C9DC5u);
+  EXPECT_EQ(Map::hash("a"), 0xE40C292Cu);
+  EXPECT_EQ(Map::hash("foobar"), 0xBF9CF968u);
+  EXPECT_EQ(Map::hash("\xFF"), (0x811C9DC5u ^ 0xFFu) * 16777619u);  // bytes count unsigned
+}
+
+TEST(ChainedHashMap, ManyKeysStayReachable) {
+  Map map(2237);
+  for (int i = 0; i < 20000; ++i) {
+    map.set("label" + std::to_string(i), i);
+  }
+  EXPECT_EQ(map.size(), 20000u);
+  for (int i = 0; i < 20000; i += 997) {
+    ASSERT_NE(map.find("label" + std::to_string(i)), nullptr);
+    EXPECT_EQ(*map.find("label" + std::to_string(i)), i);
+  }
+  std::size_t visited = 0;
+  map.forEach([&](const std::string&, int) { ++visited; });
+  EXPECT_EQ(visited, 20000u);
+}
+
+}  // namespace
