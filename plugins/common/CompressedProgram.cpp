@@ -25,7 +25,7 @@ enum class Outcome { Written, TooLarge, WriteFailed };
 Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const std::uint8_t> image,
                          std::string_view basePath) {
   const std::vector<std::uint8_t> body = format.programBodyFor(image);
-  const std::vector<std::uint8_t> data = calcfile::variableData({ASM_PROGRAM_MARK, body});
+  const std::vector<std::uint8_t> data = calcfile::variableData({calcfile::TI86_ASM_PROGRAM_MARK, body});
   const auto file = calcfile::buildVariableFile(
       {calcfile::Family::Ti86, COMMENT, PROGRAM_TYPE_ID, calcfile::defaultVariableName(basePath), data});
   if (!file) {

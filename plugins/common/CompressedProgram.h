@@ -13,9 +13,6 @@ namespace ferra {
 // Where the TI-86 places the first byte of an assembly program when it runs it.
 inline constexpr std::uint32_t LOAD_ADDRESS = 0xD748;
 
-// The mark by which the TI-86 tells an assembly program from a BASIC one.
-inline constexpr std::array<std::uint8_t, 2> ASM_PROGRAM_MARK{0x8E, 0x28};
-
 struct CompressedProgramFormat {
   std::string_view caption;  // of the error messages
   // The program as stored after the assembly mark: the uncompressed prefix, what

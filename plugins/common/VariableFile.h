@@ -17,6 +17,8 @@ enum class Family { Ti86, Ti83Plus, Ti82 };
 
 inline constexpr std::size_t NAME_FIELD_SIZE = 8;
 inline constexpr std::size_t COMMENT_FIELD_SIZE = 42;
+// The mark by which the TI-86 tells an assembly program from a BASIC one.
+inline constexpr std::array<std::uint8_t, 2> TI86_ASM_PROGRAM_MARK{0x8E, 0x28};
 
 // A variable name as stored: its characters, zero-padded to the 8-byte field, and their count.
 struct VariableName {

@@ -12,11 +12,8 @@ constexpr std::string_view ABOUT_CAPTION = "About curlew.dll";
 constexpr std::string_view ABOUT_TEXT =
     "Ti-86 program (.86p) file export\nVintrel plugin\nWritten by the quarn developers";
 
-// The mark by which the TI-86 tells an assembly program from a BASIC one.
-constexpr std::array<std::uint8_t, 2> ASM_PROGRAM_MARK{0x8E, 0x28};
-
 std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({ASM_PROGRAM_MARK, image});
+  return calcfile::variableData({calcfile::TI86_ASM_PROGRAM_MARK, image});
 }
 
 constexpr calcfile::PlainWriterFormat FORMAT{

@@ -33,6 +33,8 @@ const ReadBackCase CASES[] = {
     {"heron", ".86p", CALC_TI86, 0x12, "game", 71},
     {"plover", ".8xp", CALC_TI83P, 0x06, "GAME", 72},
     {"tern", ".82p", CALC_TI82, 0x06, "\xDCgame", 70},
+    {"ferra", ".86P", CALC_TI86, 0x12, "game", 71},
+    {"dorun", ".86P", CALC_TI86, 0x12, "game", 71},
 };
 
 class LibTifiles : public testing::Test {
