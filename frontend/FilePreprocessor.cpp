@@ -1,5 +1,7 @@
 #include "frontend/FilePreprocessor.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -178,11 +180,15 @@ private:
   }
 
   // Every statement of the line gets a record of its own, all naming this line.
+  // The line ends are counted in the text itself, so that one that came in with a
+  // built-in name (a file name may hold one) still gets its record.
   void writeStatements() {
-    const std::size_t separators = splitStatements(expanded_.chars());
-    job_.source->writeLine(expanded_.view());
+    splitStatements(expanded_.chars());
+    const std::string_view statements = expanded_.view();
+    job_.source->writeLine(statements);
     job_.source->writeLine("\n");
-    for (std::size_t i = 0; i <= separators; ++i) {
+    const auto lineEnds = std::ranges::count(statements, '\n');
+    for (std::ptrdiff_t i = 0; i <= lineEnds; ++i) {
       job_.source->addLine(fileIndex_, reader_.lineNumber());
     }
   }

@@ -1,5 +1,7 @@
 #include "frontend/StatementSplitter.h"
 
+#include <cstddef>
+
 namespace {
 
 std::size_t quotedTextEnd(std::span<const char> line, std::size_t open) {
@@ -19,8 +21,7 @@ std::size_t quotedTextEnd(std::span<const char> line, std::size_t open) {
 
 }  // namespace
 
-std::size_t splitStatements(std::span<char> line) {
-  std::size_t separators = 0;
+void splitStatements(std::span<char> line) {
   std::size_t position = 0;
   while (position < line.size()) {
     const char c = line[position];
@@ -30,9 +31,7 @@ std::size_t splitStatements(std::span<char> line) {
     }
     if (c == '\\') {
       line[position] = '\n';
-      ++separators;
     }
     ++position;
   }
-  return separators;
 }

@@ -46,6 +46,15 @@ TEST(BuiltinNames, HoldTheVersionFileDateAndTime) {
   EXPECT_TRUE(text == before || text == after) << text;
 }
 
+// The buffer needs one record per line end, wherever the line end came from.
+TEST(BuiltinNames, AFileNameWithALineEndStillGivesOneRecordPerLine) {
+  SourceTree tree;
+  tree.write("odd\nname.asm", ".db __FILE__\n");
+  const Outcome outcome = tree.preprocess("odd\nname.asm");
+  EXPECT_EQ(outcome.text, ".db \"odd\nname.asm\"\n");
+  EXPECT_EQ(outcome.lines, "1 1");
+}
+
 TEST(BuiltinNames, PredefinedNamesAreDefinedEmpty) {
   SourceTree tree;
   tree.job.predefinedNames = "ONE,two 3x\t_four";
