@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/AssemblerSettings.h"
+#include "tests/core/PassHarness.h"
+
+namespace {
+
+struct EncodingCase {
+  std::vector<std::string> source;
+  std::string bytes;  // what pass 2 writes, in hexadecimal
+  std::vector<int> codes;
+};
+
+std::ostream& operator<<(std::ostream& out, const EncodingCase& c) {
+  for (const std::string& line : c.source) {
+    out << '[' << line << ']';
+  }
+  return out;
+}
+
+class Encoding : public testing::TestWithParam<EncodingCase> {};
+
+TEST_P(Encoding, WritesTheBytesAndDiagnostics) {
+  const EncodingCase& c = GetParam();
+  PassHarness run(c.source);
+  run.job.passOne();
+  run.job.passTwo(run.image);
+  EXPECT_EQ(run.hex(), c.bytes);
+  EXPECT_EQ(run.codes(), c.codes) << run.job.consoleText();
+  // Pass 2 must write exactly what pass 1 counted.
+  EXPECT_EQ(static_cast<std::size_t>(run.job.codeBytes), run.image.length());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, Encoding,
+    testing::Values(EncodingCase{{" jr $+10h"}, "18 0E", {}},
+                    EncodingCase{{" bit 3,a"}, "CB 5F", {}},
+                    EncodingCase{{" ld (ix+5),10"}, "DD 36 05 0A", {}},
+                    EncodingCase{{" bit 2,(ix+3)"}, "DD CB 03 56", {}},
+                    EncodingCase{{" ld ix,1234h"}, "DD 21 34 12", {}},
+                    EncodingCase{{" nop", " ret"}, "00 C9", {}},
+                    EncodingCase{{"start: ld a,5"}, "3E 05", {}},
+                    EncodingCase{{" nop", " jp $"}, "00 C3 01 00", {}},
+                    EncodingCase{{" call later", " nop", "later: ret"}, "CD 04 00 00 C9", {}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    RelativeJumps, Encoding,
+    testing::Values(EncodingCase{{" jr $"}, "18 FE", {}},
+                    EncodingCase{{" jr $+129"}, "18 7F", {}},
+                    EncodingCase{{" .org 1000h", " jr $-126"}, "18 80", {}},
+                    EncodingCase{{" jr $+130"}, "18 80", {403}},
+                    EncodingCase{{" .org 1000h", " jr $-127"}, "18 7F", {403}},
+                    EncodingCase{{"loop: nop", " djnz loop"}, "00 10 FD", {}},
+                    // The distance is not taken modulo 65536: no wrapping round the top.
+                    EncodingCase{{" jr 65535"}, "18 FD", {403}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    BitNumbers, Encoding,
+    testing::Values(EncodingCase{{" bit 0,a"}, "CB 47", {}},
+                    EncodingCase{{" bit 7,a"}, "CB 7F", {}},
+                    EncodingCase{{" bit 8,a"}, "CB 87", {404}},
+                    EncodingCase{{" bit 0,(ix+3)"}, "DD CB 03 46", {}},
+                    EncodingCase{{" bit 8,(ix+3)"}, "DD CB 03 86", {404}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    TwoBytesInOneWord, Encoding,
+    testing::Values(EncodingCase{{" ld (ix-128),255"}, "DD 36 80 FF", {}},
+                    EncodingCase{{" ld (ix+5),300"}, "DD 36 05 2C", {406}},
+                    EncodingCase{{" ld (ix+256),0"}, "DD 36 00 00", {406}},
+                    EncodingCase{{" swap 1,2"}, "ED 02 01", {}},
+                    EncodingCase{{" swap -128,127"}, "ED 7F 80", {}},
+                    EncodingCase{{" swap 1,128"}, "ED 80 01", {406}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Displacements, Encoding,
+    testing::Values(EncodingCase{{" ld a,(ix)"}, "DD 7E 00", {}},
+                    EncodingCase{{" ld a, ( ix + 5 )"}, "DD 7E 05", {}},
+                    EncodingCase{{" ld a,(ix-1)"}, "DD 7E FF", {}},
+                    EncodingCase{{" ld a,(ix+256)"}, "DD 7E 00", {406}},
+                    EncodingCase{{" ld (ix),7"}, "DD 36 00 07", {}},
+                    // An argument at the very start of the pattern gets no implicit 0.
+                    EncodingCase{{" ld a,"}, "3E 00", {204}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    QuotedDelimiters, Encoding,
+    testing::Values(EncodingCase{{" out ',',a"}, "D3 2C", {}},
+                    EncodingCase{{" ld (ix+')'),5"}, "DD 36 29 05", {}},
+                    EncodingCase{{" ld (ix+'\\''),5"}, "DD 36 27 05", {}},
+                    EncodingCase{{" ld a,'('"}, "3E 28", {}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    ApparentIndirection, Encoding,
+    testing::Values(EncodingCase{{" jp (1234h)"}, "C3 34 12", {407}},
+                    EncodingCase{{" jp ((5))"}, "C3 05 00", {407}},
+                    EncodingCase{{" jp (1)+(2)"}, "C3 03 00", {}},
+                    EncodingCase{{" jp 2*(3+4)"}, "C3 0E 00", {}},
+                    EncodingCase{{" jp '('"}, "C3 28 00", {}}));
+
+// "1" followed by `zeros` times "+0": its value is 1, and a cut after any odd
+// number of characters still leaves a whole expression.
+std::string oneAndZeros(std::size_t zeros) {
+  std::string text = "1";
+  for (std::size_t i = 0; i < zeros; ++i) {
+    text += "+0";
+  }
+  return text;
+}
+
+// An argument is cut at 127 characters, and the rest of it is passed over: the
+// next argument is still found where pass 1 found it. The displacement argument
+// starts with "+ ", so its length is 3 + 2 * zeros.
+INSTANTIATE_TEST_SUITE_P(
+    LongArguments, Encoding,
+    testing::Values(EncodingCase{{" jp " + oneAndZeros(63)}, "C3 01 00", {}},  // 127 characters
+                    EncodingCase{{" jp " + oneAndZeros(64)}, "C3 01 00", {210}},
+                    EncodingCase{{" ld (ix+ " + oneAndZeros(62) + "),7"}, "DD 36 01 07", {}},
+                    EncodingCase{{" ld (ix+ " + oneAndZeros(63) + "),7"}, "DD 36 01 07", {210}},
+                    EncodingCase{{" ld (ix+ " + oneAndZeros(100) + "),7"}, "DD 36 01 07", {210}}));
+
+// A backslash that ends the text inside a character constant escapes nothing.
+INSTANTIATE_TEST_SUITE_P(
+    BackslashAtTheEnd, Encoding,
+    testing::Values(EncodingCase{{" ld a,'\\"}, "3E 00", {203}},
+                    EncodingCase{{" jp '\\"}, "C3 00 00", {203}}));
+
+TEST(Encoding, IndirectionCheckFollowsTheProgramSettings) {
+  const std::int32_t saved = appSettings().optionFlags;
+  appSettings().optionFlags = OPT_CASE_INSENSITIVE;
+  PassHarness run({" jp (1234h)"});
+  run.assemble();
+  appSettings().optionFlags = saved;
+  EXPECT_EQ(run.hex(), "C3 34 12");
+  EXPECT_TRUE(run.codes().empty()) << run.job.consoleText();
+}
+
+TEST(Encoding, ApparentIndirectionNamesTheArgument) {
+  PassHarness run({" jp (1234h)"});
+  run.assemble();
+  EXPECT_EQ(run.job.consoleText(),
+            "First pass...\nSecond pass...\n"
+            "Warning #407 in test.asm, line 1: Apparent illegal indirection: \"(1234h)\"\n");
+}
+
+TEST(Encoding, IllegalBitValueNamesTheNumber) {
+  PassHarness run({" bit 9,a"});
+  run.assemble();
+  EXPECT_NE(run.job.consoleText().find("Error #404 in test.asm, line 1: Illegal bit value '9'\n"), std::string::npos);
+}
+
+// An .ORG moves the addresses, not the position in the image.
+TEST(Encoding, OrgLeavesNoGapInTheImage) {
+  PassHarness run({" nop", " .org 100h", "here: jp here"});
+  run.assemble();
+  EXPECT_EQ(run.hex(), "00 C3 00 01");
+  EXPECT_EQ(run.job.pc, 0x103);
+}
+
+TEST(Encoding, LocalLabelsAreReadUnderTheSameModuleInBothPasses) {
+  PassHarness run({" .module one", "@x: jr @x", " .module two", "@x: jr @x", " jp one@x"});
+  run.assemble();
+  EXPECT_EQ(run.hex(), "18 FE 18 FE C3 00 00");
+  EXPECT_EQ(run.symbolValue("TWO@X"), 2);
+}
+
+}  // namespace
