@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <sstream>
+#include <utility>
 
 #include "job/ConsoleSink.h"
 #include "job/FileError.h"
@@ -44,10 +45,12 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
   if (!file) {
     cannotOpen(path, console);
   }
-  content_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  if (file.bad()) {
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (file.bad() || text.bad()) {
     throw FileError("Cannot read " + path + ": " + std::strerror(errno));
   }
+  content_ = std::move(text).str();
   joinCarriageReturns(content_);
 }
 
