@@ -78,6 +78,8 @@ def main(argv):
       "out.bin`, and for GNU `as` followed by `ld -Ttext --oformat binary` per file. "
       "Median, fastest and slowest run, in seconds, total over all files."
       % (info["runs"], info["warmup"]))
+    w("- CPU s: mean user plus system time of a run, as hyperfine reports it; "
+      "it moves less than the wall-clock figures when other work shares the machine.")
     w("- Lines per second: the total source lines of the size (comments, blank "
       "lines and equates included) divided by the median time.")
     w("- vs GNU as: median time divided by GNU as + ld's median time (below 1 is "
@@ -93,14 +95,14 @@ def main(argv):
         w("")
         w("%d files, %d bytes of code and data in all." % (len(manifest["files"]), image))
         w("")
-        w("| assembler | median s | min s | max s | lines/s | us/line | vs GNU as | peak KiB |")
-        w("|---|---:|---:|---:|---:|---:|---:|---:|")
+        w("| assembler | median s | min s | max s | CPU s | lines/s | us/line | vs GNU as | peak KiB |")
+        w("|---|---:|---:|---:|---:|---:|---:|---:|---:|")
         for tool in ORDER:
             t = times[tool]
             med = t["median"]
-            w("| %s | %.3f | %.3f | %.3f | %s | %.2f | %.2f | %d |" % (
-                NAMES[tool], med, t["min"], t["max"], format(int(lines / med), ","),
-                med / lines * 1e6, med / base, mem[tool]))
+            w("| %s | %.3f | %.3f | %.3f | %.3f | %s | %.2f | %.2f | %d |" % (
+                NAMES[tool], med, t["min"], t["max"], t["user"] + t["system"],
+                format(int(lines / med), ","), med / lines * 1e6, med / base, mem[tool]))
         w("")
         summary.append((lines, times["quarn"]["median"], base, times["pasmo"]["median"]))
     w("## quarn across sizes")

@@ -10,7 +10,7 @@
 #   SIZES="..."     total line counts (default "50000 100000 200000 400000")
 #   PER_FILE=n      lines per generated file (default 20000)
 #   SEED=n          generator seed (default 1)
-#   RUNS=n WARMUP=n hyperfine runs and warm-up runs per command (default 5, 1)
+#   RUNS=n WARMUP=n hyperfine runs and warm-up runs per command (default 10, 1)
 #   WORK=dir        scratch directory (default: a new one under /tmp, removed
 #                   at the end unless KEEP_WORK=1)
 #   RESULTS=file    report to write (default bench/RESULTS.md)
@@ -21,7 +21,7 @@ ROOT=$(cd "$HERE/.." && pwd)
 SIZES=${SIZES:-"50000 100000 200000 400000"}
 PER_FILE=${PER_FILE:-20000}
 SEED=${SEED:-1}
-RUNS=${RUNS:-5}
+RUNS=${RUNS:-10}
 WARMUP=${WARMUP:-1}
 BUILD_DIR=${BUILD_DIR:-/tmp/build-bench}
 RESULTS=${RESULTS:-$HERE/RESULTS.md}
