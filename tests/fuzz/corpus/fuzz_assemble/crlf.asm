@@ -1,0 +1,3 @@
+start: jr start
+ .db 1
+.END
