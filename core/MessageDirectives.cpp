@@ -17,7 +17,8 @@ void passOneWarning(const DirectiveLine& line) { line.report(USER_WARNING, line.
 // user's own, printed once while pass 1 meets it. The console sink writes to the
 // same stream, so the order of the lines is kept.
 void passOneMessage(const DirectiveLine& line) {
-  const std::string_view text = line.rest.value_or(std::string_view{});
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (line.rest && !line.rest->empty()) {
+    std::fwrite(line.rest->data(), 1, line.rest->size(), stdout);
+  }
   std::fputc('\n', stdout);
 }
