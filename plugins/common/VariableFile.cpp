@@ -48,21 +48,21 @@ void appendHeader(std::vector<std::uint8_t>& out, const FamilyLayout& layout, st
   out.insert(out.end(), COMMENT_FIELD_SIZE - fitted.size(), 0);
 }
 
-void appendEntry(std::vector<std::uint8_t>& out, const FamilyLayout& layout, const VariableSpec& spec) {
-  const auto dataLength = static_cast<std::uint16_t>(spec.data.size());
+void appendEntry(std::vector<std::uint8_t>& out, const FamilyLayout& layout, const VariableSpec& variable) {
+  const auto dataLength = static_cast<std::uint16_t>(variable.data.size());
   appendWord(out, static_cast<std::uint16_t>(entryHeaderLength(layout)));
   appendWord(out, dataLength);
-  out.push_back(spec.typeId);
+  out.push_back(variable.typeId);
   if (layout.hasNameLength) {
-    out.push_back(spec.name.length);
+    out.push_back(variable.name.length);
   }
-  out.insert(out.end(), spec.name.field.begin(), spec.name.field.end());
+  out.insert(out.end(), variable.name.field.begin(), variable.name.field.end());
   if (layout.hasVersionAndFlag) {
     out.push_back(TI83_PLUS_VERSION);
     out.push_back(TI83_PLUS_FLAG);
   }
   appendWord(out, dataLength);
-  out.insert(out.end(), spec.data.begin(), spec.data.end());
+  out.insert(out.end(), variable.data.begin(), variable.data.end());
 }
 
 }  // namespace
@@ -96,18 +96,18 @@ std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std
   return data;
 }
 
-std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& spec) {
-  const FamilyLayout& layout = layoutOf(spec.family);
-  const std::size_t sectionLength = 2 + entryHeaderLength(layout) + 2 + spec.data.size();
+std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& variable) {
+  const FamilyLayout& layout = layoutOf(variable.family);
+  const std::size_t sectionLength = 2 + entryHeaderLength(layout) + 2 + variable.data.size();
   if (sectionLength > MAX_WORD) {
     return std::nullopt;
   }
   std::vector<std::uint8_t> file;
   file.reserve(SIGNATURE_TAIL.size() + 8 + COMMENT_FIELD_SIZE + 2 + sectionLength + 2);
-  appendHeader(file, layout, spec.comment);
+  appendHeader(file, layout, variable.comment);
   appendWord(file, static_cast<std::uint16_t>(sectionLength));
   const std::size_t sectionStart = file.size();
-  appendEntry(file, layout, spec);
+  appendEntry(file, layout, variable);
   appendWord(file, checksum(std::span(file).subspan(sectionStart)));
   return file;
 }

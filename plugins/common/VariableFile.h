@@ -51,7 +51,7 @@ std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std
 
 // The complete file: header, data-section length, entry header, variable data and
 // checksum. Returns std::nullopt when the data does not fit the 16-bit length fields.
-std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& spec);
+std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& variable);
 
 // The 16-bit sum of the bytes, each taken as unsigned.
 std::uint16_t checksum(std::span<const std::uint8_t> bytes);
