@@ -1,11 +1,10 @@
 #include "core/TableLineScanner.h"
 
+#include <limits>
+
 #include "frontend/CharClass.h"
 
 namespace {
-
-// Far above any meaningful field value, far below overflow.
-constexpr std::uint64_t VALUE_CLAMP = 0xFFFFFFFFFFull;
 
 std::optional<unsigned> digitValue(char c, unsigned base) {
   if (!isHexDigit(c)) {
@@ -20,46 +19,47 @@ std::optional<unsigned> digitValue(char c, unsigned base) {
 
 }  // namespace
 
-void TableLineScanner::skipSpace() {
-  while (position_ < text_.size() && isSpace(text_[position_])) {
-    ++position_;
-  }
-}
-
-bool TableLineScanner::takeSign() {
-  if (position_ < text_.size() && (text_[position_] == '+' || text_[position_] == '-')) {
-    return text_[position_++] == '-';
-  }
-  return false;
-}
-
-bool TableLineScanner::startsHexPrefix() const {
+bool TableLineScanner::atHexPrefix() const {
   return position_ + 2 < text_.size() && text_[position_] == '0' &&
          (text_[position_ + 1] == 'x' || text_[position_ + 1] == 'X') && isHexDigit(text_[position_ + 2]);
 }
 
-std::optional<std::uint64_t> TableLineScanner::digits(unsigned base) {
-  std::uint64_t value = 0;
+std::optional<TableLineScanner::Number> TableLineScanner::number(unsigned base) {
+  while (position_ < text_.size() && isSpace(text_[position_])) {
+    ++position_;
+  }
+  Number number;
+  if (position_ < text_.size() && (text_[position_] == '+' || text_[position_] == '-')) {
+    number.negative = text_[position_++] == '-';
+  }
+  if ((base == 0 || base == 16) && atHexPrefix()) {
+    position_ += 2;
+    base = 16;
+  } else if (base == 0) {
+    base = position_ < text_.size() && text_[position_] == '0' ? 8 : 10;
+  }
   const std::size_t start = position_;
   while (position_ < text_.size()) {
     const auto digit = digitValue(text_[position_], base);
     if (!digit) {
       break;
     }
-    value = value * base + *digit;
-    if (value > VALUE_CLAMP) {
-      value = VALUE_CLAMP;
-    }
+    const std::uint64_t shifted = number.magnitude * base;
+    const std::uint64_t next = shifted + *digit;
+    number.overflowed = number.overflowed || shifted / base != number.magnitude || next < shifted;
+    number.magnitude = next;
     ++position_;
   }
   if (position_ == start) {
     return std::nullopt;
   }
-  return value;
+  return number;
 }
 
 std::optional<std::string_view> TableLineScanner::word(std::size_t maxLength) {
-  skipSpace();
+  while (position_ < text_.size() && isSpace(text_[position_])) {
+    ++position_;
+  }
   const std::size_t start = position_;
   while (position_ < text_.size() && !isSpace(text_[position_]) && position_ - start < maxLength) {
     ++position_;
@@ -71,53 +71,30 @@ std::optional<std::string_view> TableLineScanner::word(std::size_t maxLength) {
 }
 
 std::optional<std::uint32_t> TableLineScanner::hexadecimal() {
-  skipSpace();
-  const bool negative = takeSign();
-  if (startsHexPrefix()) {
-    position_ += 2;
-  }
-  // Accumulated digit by digit so that only the low 32 bits count, however long.
-  std::uint32_t value = 0;
-  const std::size_t start = position_;
-  while (position_ < text_.size() && isHexDigit(text_[position_])) {
-    value = value * 16 + static_cast<std::uint32_t>(hexDigitValue(text_[position_]));
-    ++position_;
-  }
-  if (position_ == start) {
+  const auto read = number(16);
+  if (!read) {
     return std::nullopt;
   }
-  return negative ? 0u - value : value;
+  return static_cast<std::uint32_t>(read->wrapped());
 }
 
 std::optional<std::int64_t> TableLineScanner::integer() {
-  skipSpace();
-  const bool negative = takeSign();
-  unsigned base = 10;
-  if (startsHexPrefix()) {
-    position_ += 2;
-    base = 16;
-  } else if (position_ < text_.size() && text_[position_] == '0') {
-    base = 8;
-  }
-  const auto value = digits(base);
-  if (!value) {
+  const auto read = number(0);
+  if (!read) {
     return std::nullopt;
   }
-  const auto magnitude = static_cast<std::int64_t>(*value);
-  return negative ? -magnitude : magnitude;
+  constexpr auto LARGEST = std::numeric_limits<std::int64_t>::max();
+  if (read->overflowed || read->magnitude > static_cast<std::uint64_t>(LARGEST)) {
+    return read->negative ? -LARGEST : LARGEST;
+  }
+  const auto magnitude = static_cast<std::int64_t>(read->magnitude);
+  return read->negative ? -magnitude : magnitude;
 }
 
 std::optional<std::uint16_t> TableLineScanner::unsignedDecimal() {
-  skipSpace();
-  const bool negative = takeSign();
-  std::uint16_t value = 0;
-  const std::size_t start = position_;
-  while (position_ < text_.size() && isDigit(text_[position_])) {
-    value = static_cast<std::uint16_t>(value * 10 + (text_[position_] - '0'));
-    ++position_;
-  }
-  if (position_ == start) {
+  const auto read = number(10);
+  if (!read) {
     return std::nullopt;
   }
-  return negative ? static_cast<std::uint16_t>(0u - value) : value;
+  return static_cast<std::uint16_t>(read->wrapped());
 }

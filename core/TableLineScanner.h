@@ -19,17 +19,25 @@ public:
   std::optional<std::string_view> word(std::size_t maxLength);
   // Hexadecimal with an optional sign and "0x" prefix; the low 32 bits.
   std::optional<std::uint32_t> hexadecimal();
-  // Decimal, or hexadecimal after "0x", or octal after a leading 0. Large values
-  // are clamped rather than wrapped, so a range check sees them as too large.
+  // Decimal, or hexadecimal after "0x", or octal after a leading 0. A value too
+  // large for 64 bits is clamped rather than wrapped, so a range check rejects it.
   std::optional<std::int64_t> integer();
   // Decimal with an optional sign; the low 16 bits.
   std::optional<std::uint16_t> unsignedDecimal();
 
 private:
-  void skipSpace();
-  bool takeSign();  // true for '-'
-  bool startsHexPrefix() const;
-  std::optional<std::uint64_t> digits(unsigned base);
+  // A signed run of digits; the magnitude wraps modulo 2^64, which keeps every
+  // low-bit result exact.
+  struct Number {
+    bool negative = false;
+    std::uint64_t magnitude = 0;
+    bool overflowed = false;
+    std::uint64_t wrapped() const { return negative ? 0 - magnitude : magnitude; }
+  };
+
+  // base 0 detects the base from the prefix, as %i does.
+  std::optional<Number> number(unsigned base);
+  bool atHexPrefix() const;
 
   std::string_view text_;
   std::size_t position_ = 0;

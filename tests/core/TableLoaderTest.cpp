@@ -53,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
                     EntryCase{"X * 123456 5 NOP 1", "X", "*", 0x123456, 3, 2, 5, MOD_NONE, 0, 0},
                     EntryCase{"X * 12 6 NOP 1", "X", "*", 0x12, 4, 2, 6, MOD_NONE, 0, 0},
                     EntryCase{"X * 0x12 0x2 NOP 1", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
-                    EntryCase{"X * 12 06 NOP 1", "X", "*", 0x12, 4, 2, 6, MOD_NONE, 0, 0}));
+                    EntryCase{"X * 12 06 NOP 1", "X", "*", 0x12, 4, 2, 6, MOD_NONE, 0, 0},
+                    // Only the low 32 bits of an overlong opcode are kept.
+                    EntryCase{"X * 1234567890ABCDEF7E 6 NOP 1", "X", "*", 0xABCDEF7E, 4, 2, 6, MOD_NONE, 0, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, TableEntryFields,
@@ -112,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectedCase{"LD A,B 78 7 NOP 1", BAD_NBYTES}, RejectedCase{"LD A,B 78 -1 NOP 1", BAD_NBYTES},
                     RejectedCase{"LD A,B 78 010 NOP 1", BAD_NBYTES},
                     RejectedCase{"LD A,B 78 65537 NOP 1", BAD_NBYTES},
+                    RejectedCase{"LD A,B 78 18446744073709551617 NOP 1", BAD_NBYTES},
                     // An opcode of two bytes cannot fit an instruction of one.
                     RejectedCase{"LD A,B 1234 1 NOP 1", BAD_NBYTES}));
 
