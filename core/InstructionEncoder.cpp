@@ -74,15 +74,11 @@ std::string_view InstructionEncoder::argumentText(std::string_view copied, std::
   if (copied.empty() && q >= 2 && isLetter(pattern[q - 2])) {
     return "0";
   }
-  std::string_view argument = copied;
-  if (argument.size() > ARGUMENT_MAX) {
+  if (copied.size() > ARGUMENT_MAX) {
     job_.report(210, lineIndex_);
-    argument = argument.substr(0, ARGUMENT_MAX);
+    return trimSpace(copied.substr(0, ARGUMENT_MAX));
   }
-  while (!argument.empty() && isSpace(argument.back())) {
-    argument.remove_suffix(1);
-  }
-  return argument;
+  return trimSpace(copied);
 }
 
 std::uint16_t InstructionEncoder::evaluateArgument(std::string_view argument) {

@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <string>
 
 #include "app/InstallLayout.h"
 #include "core/TableLineScanner.h"

@@ -5,6 +5,7 @@
 #include "core/OperandMatcher.h"
 #include "core/StatementLine.h"
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 
 namespace {
@@ -21,7 +22,7 @@ public:
 private:
   void handleLine(std::string_view line);
   // False when the line was an equate and is done.
-  bool handleLabel(std::string_view label, const StatementLine& statement);
+  bool handleLabel(const StatementLine& statement);
   void defineEquate(const std::string& writtenName, std::string_view equateWord,
                     std::optional<std::string_view> rest);
   void warnIfMnemonic(std::string_view labelWord);
@@ -32,18 +33,6 @@ private:
   int lineIndex_ = -1;
   std::string keyBuffer_;
 };
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (toUpper(a[i]) != toUpper(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
 
 bool isEquateWord(std::string_view word) {
   return equalsIgnoringCase(word, ".EQU") || equalsIgnoringCase(word, "EQU") || word.front() == '=';
@@ -64,7 +53,7 @@ void PassOne::run(LineCursor& lines) {
 
 void PassOne::handleLine(std::string_view line) {
   const StatementLine statement = splitStatement(line, job_.localLabelChar);
-  if (statement.label && !handleLabel(*statement.label, statement)) {
+  if (statement.label && !handleLabel(statement)) {
     return;
   }
   if (!statement.word) {
@@ -82,7 +71,8 @@ void PassOne::handleLine(std::string_view line) {
   }
 }
 
-bool PassOne::handleLabel(std::string_view label, const StatementLine& statement) {
+bool PassOne::handleLabel(const StatementLine& statement) {
+  std::string_view label = *statement.label;
   if (label.size() > 1 && label.back() == ':') {
     label.remove_suffix(1);
   }
