@@ -4,6 +4,7 @@
 # executions per second and the size of its corpus. The seeds under
 # tests/fuzz/corpus/<target>/ are read only; what a run finds goes to
 # <build>/corpus/<target>/, and crashing inputs to <build>/artifacts/<target>/.
+# A file tests/fuzz/<target>.dict is handed to the target as its dictionary.
 #
 #   tests/fuzz/run-fuzzers.sh [seconds] [target...]
 #   QUARN_FUZZ_BUILD_DIR=/tmp/build-fuzz tests/fuzz/run-fuzzers.sh 600 fuzz_assemble
@@ -28,11 +29,15 @@ for target in "${targets[@]}"; do
   artifacts=$build/artifacts/$target
   logs=$build/logs/$target
   mkdir -p "$corpus" "$artifacts" "$logs"
+  dictionary=()
+  if [ -f "$repo/tests/fuzz/$target.dict" ]; then
+    dictionary=(-dict="$repo/tests/fuzz/$target.dict")
+  fi
   echo "== $target: ${seconds}s"
   # libFuzzer writes the job's log as fuzz-0.log in the current directory.
   if ! (cd "$logs" && "$build/tests/fuzz/$target" "$corpus" "$repo/tests/fuzz/corpus/$target" \
         -jobs=1 -workers=1 -max_total_time="$seconds" -close_fd_mask=1 -print_final_stats=1 \
-        -rss_limit_mb=2048 -timeout=20 -artifact_prefix="$artifacts/" >/dev/null 2>&1); then
+        -rss_limit_mb=2048 -timeout=20 -artifact_prefix="$artifacts/" "${dictionary[@]}" >/dev/null 2>&1); then
     failed=1
     echo "   FAILED: see $logs/fuzz-0.log and $artifacts/"
   fi
