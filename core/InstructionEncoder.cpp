@@ -26,6 +26,7 @@ public:
 
 private:
   std::string_view argumentText(std::string_view copied, std::size_t q) const;
+  bool argumentOwnsOnlyTheLowByte() const;
   std::uint16_t evaluateArgument(std::string_view argument);
   void mergeArgument(std::uint16_t value);
   void mergeRelativeTarget(std::uint16_t target);
@@ -81,11 +82,18 @@ std::string_view InstructionEncoder::argumentText(std::string_view copied, std::
   return trimSpace(copied);
 }
 
+// Indexed bit, rotate and shift instructions (DD CB d op) keep their last opcode
+// byte in the high byte of the OR mask: the argument is only the displacement
+// byte in front of it.
+bool InstructionEncoder::argumentOwnsOnlyTheLowByte() const {
+  return entry_.argSize == 2 && (entry_.orMask & 0xFF00) != 0;
+}
+
 std::uint16_t InstructionEncoder::evaluateArgument(std::string_view argument) {
   if ((appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0 && looksLikeIndirection(argument)) {
     job_.report(407, lineIndex_, argument);
   }
-  const bool byteContext = entry_.argSize == 1 && entry_.modifier != MOD_R1;
+  const bool byteContext = (entry_.argSize == 1 || argumentOwnsOnlyTheLowByte()) && entry_.modifier != MOD_R1;
   return job_.evaluateAt(argument, job_.source->fileNameOf(lineIndex_), job_.source->lineNumberOf(lineIndex_),
                          byteContext);
 }
@@ -171,6 +179,10 @@ std::uint32_t InstructionEncoder::opcodeWithBitNumber() {
 }
 
 void InstructionEncoder::emit(OutputImage& image) {
+  if (argumentOwnsOnlyTheLowByte()) {
+    // A negative displacement must not spill into the opcode byte.
+    argValue_ &= 0x00FF;
+  }
   argValue_ |= entry_.orMask;
   const std::uint32_t opcode = opcodeWithBitNumber();
   for (int i = 0; i < entry_.opcodeSize; ++i) {

@@ -4,8 +4,7 @@
 ; all_instructions.bin holds the bytes a second assembler made of this file;
 ; make-golden.sh remakes it.
 ;
-; Displacements in the DD CB / FD CB forms stay between 0 and 127: those forms
-; carry the displacement and the opcode in one 16-bit operand.
+; Negative displacements in the DD CB / FD CB forms are in indexed_negative.asm.
 
         .org   $9D95
 start:

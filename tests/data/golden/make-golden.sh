@@ -5,6 +5,7 @@
 #       assembled by pasmo (Debian package pasmo) and, as a cross-check, by the
 #       GNU assembler for the Z80 (Debian package binutils-z80).  The two must
 #       give the same bytes; the script stops when they do not.
+#   indexed_negative.asm  ->  indexed_negative.bin, indexed_negative.hex (the same way)
 #   undocumented_io.asm   ->  undocumented_io.bin, undocumented_io.hex
 #       forms pasmo cannot assemble.  Their bytes are written out by hand below
 #       and checked against the GNU assembler when it is installed.
@@ -73,21 +74,26 @@ assemble_gas() {  # source output.bin -> 0 when assembled, 1 when the peer is mi
   z80-unknown-coff-objcopy -O binary "$work/gas.out" "$2"
 }
 
-# ---- all_instructions: pasmo, cross-checked with the GNU assembler ----
-src="$here/all_instructions.asm"
-to_pasmo "$src" > "$work/pasmo.asm"
-pasmo --bin "$work/pasmo.asm" "$work/pasmo.bin"
-if assemble_gas "$src" "$work/gas.bin"; then
-  if ! cmp -s "$work/pasmo.bin" "$work/gas.bin"; then
-    echo "pasmo and the GNU assembler disagree on all_instructions.asm:" >&2
-    cmp -l "$work/pasmo.bin" "$work/gas.bin" | head -n 20 >&2 || true
-    exit 1
+# ---- sources both peers assemble: pasmo, cross-checked with the GNU assembler ----
+golden_from_peers() {
+  local name=$1
+  local src="$here/$name.asm"
+  to_pasmo "$src" > "$work/pasmo.asm"
+  pasmo --bin "$work/pasmo.asm" "$work/pasmo.bin"
+  if assemble_gas "$src" "$work/gas.bin"; then
+    if ! cmp -s "$work/pasmo.bin" "$work/gas.bin"; then
+      echo "pasmo and the GNU assembler disagree on $name.asm:" >&2
+      cmp -l "$work/pasmo.bin" "$work/gas.bin" | head -n 20 >&2 || true
+      exit 1
+    fi
+  else
+    echo "note: binutils-z80 not installed, $name.bin not cross-checked" >&2
   fi
-else
-  echo "note: binutils-z80 not installed, all_instructions.bin not cross-checked" >&2
-fi
-cp "$work/pasmo.bin" "$here/all_instructions.bin"
-write_hex "$here/all_instructions.bin" "$here/all_instructions.hex"
+  cp "$work/pasmo.bin" "$here/$name.bin"
+  write_hex "$here/$name.bin" "$here/$name.hex"
+}
+golden_from_peers all_instructions
+golden_from_peers indexed_negative
 
 # ---- undocumented_io: bytes by hand ----
 # Encodings from Sean Young, "The Undocumented Z80 Documented", ED-prefixed
@@ -100,4 +106,4 @@ if assemble_gas "$here/undocumented_io.asm" "$work/gas_io.bin"; then
     || { echo "the GNU assembler disagrees with undocumented_io.bin" >&2; exit 1; }
 fi
 
-echo "golden data written: $(stat -c %s "$here/all_instructions.bin") + $(stat -c %s "$here/undocumented_io.bin") bytes"
+echo "golden data written: $(cat "$here"/*.bin | wc -c) bytes"
