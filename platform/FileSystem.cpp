@@ -31,7 +31,8 @@ bool changeDirectory(const std::string& directory) {
 bool fileExists(const std::string& path) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  return !error && fs::exists(status) && !fs::is_directory(status);
+  // Devices and pipes are no files to assemble: reading /dev/zero would never end.
+  return !error && fs::is_regular_file(status);
 }
 
 std::optional<std::uint64_t> fileSize(const std::string& path) {

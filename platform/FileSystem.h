@@ -13,8 +13,8 @@ std::string currentDirectory();
 // Returns false when the directory cannot be made current.
 bool changeDirectory(const std::string& directory);
 
-// True when the name denotes something other than a directory; asks for the
-// file's status without opening it.
+// True when the name denotes a regular file (directly or through links); asks
+// for the file's status without opening it.
 bool fileExists(const std::string& path);
 std::optional<std::uint64_t> fileSize(const std::string& path);
 // The absolute, lexically normalised form of path (relative to the current directory).

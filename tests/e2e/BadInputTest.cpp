@@ -138,6 +138,42 @@ TEST_P(BadInputRun, EndsWithAMessageAndItsStatusAndNoPartialFile) {
 INSTANTIATE_TEST_SUITE_P(Table, BadInputRun, testing::ValuesIn(BAD_INPUTS),
                          [](const testing::TestParamInfo<BadInput>& info) { return info.param.name; });
 
+// Devices are no source files: reading one would never end (hence the time limit,
+// so that a regression fails instead of hanging the suite).
+QuarnRun runQuarnLimited(const std::vector<std::string>& arguments, const fs::path& workingDirectory) {
+  std::vector<std::string> limited{"20", quarnBinary()};
+  limited.insert(limited.end(), arguments.begin(), arguments.end());
+  return runProgram("timeout", limited, workingDirectory);
+}
+
+TEST(BadInput, DevicesAreNotReadAsSources) {
+  struct DeviceCase {
+    std::string source;  // empty: the device itself is the source
+    std::vector<std::string> arguments;
+    int exitStatus;
+    std::string message;
+  };
+  const DeviceCase cases[] = {
+      {"#include /dev/zero\n nop\n", {"-h", "prog.asm"}, EXIT_ERRORS,
+       "Error #101 in prog.asm, line 1: Cannot find file /dev/zero\n"},
+      {" .incbin /dev/zero\n nop\n", {"-h", "prog.asm"}, EXIT_ERRORS,
+       "Error #101 in prog.asm, line 1: Cannot find file /dev/zero\n"},
+      {"", {"-h", "/dev/zero"}, EXIT_CANNOT_START, "Error opening file /dev/zero\n"},
+  };
+  for (const DeviceCase& c : cases) {
+    TempDir dir;
+    if (!c.source.empty()) {
+      writeSource(dir, c.source);
+    }
+    const std::set<std::string> before = entriesOf(dir.path());
+    const QuarnRun run = runQuarnLimited(c.arguments, dir.path());
+    EXPECT_EQ(run.exitStatus, c.exitStatus) << c.source << run.out;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << run.out;
+    expectNoSanitizerReport(run);
+    EXPECT_EQ(entriesOf(dir.path()), before);
+  }
+}
+
 // Permissions do not stop the superuser (CI runs as root); a case whose chmod
 // denies nothing cannot be tested and is skipped.
 bool readable(const fs::path& file) {
