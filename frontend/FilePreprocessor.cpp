@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "frontend/BoundedLine.h"
 #include "frontend/ConditionalBlocks.h"
@@ -17,6 +18,7 @@
 #include "frontend/StatementSplitter.h"
 #include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
+#include "job/FileError.h"
 
 namespace {
 
@@ -207,9 +209,23 @@ private:
   bool ended_ = false;
 };
 
+// Counts the file as closed again however its reading ends.
+struct OpenFileCount {
+  AssemblyJob& job;
+  ~OpenFileCount() { --job.openFiles; }
+};
+
 }  // namespace
 
 void preprocessFile(AssemblyJob& job, MacroTable& macros, const std::string& path) {
+  // Every nested include costs stack; a chain of thousands would overflow it. Like
+  // running out of file handles, this ends the stage with a file error.
+  if (job.openFiles >= MAX_OPEN_SOURCE_FILES) {
+    throw FileError("Cannot open " + path + ": more than " + std::to_string(MAX_OPEN_SOURCE_FILES) +
+                    " nested source files");
+  }
+  ++job.openFiles;
+  const OpenFileCount closeOnExit{job};
   // Held on the heap: includes nest one reader per file, and the stack stays small.
   const auto file = std::make_unique<FilePreprocessor>(job, macros, path);
   file->run();

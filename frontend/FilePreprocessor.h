@@ -2,6 +2,10 @@
 
 #include <string>
 
+// The most source files open at once, the main file and its nested includes; the
+// next include ends the preprocessor with a file error (FileError).
+inline constexpr int MAX_OPEN_SOURCE_FILES = 1024;
+
 class AssemblyJob;
 class MacroTable;
 

@@ -94,6 +94,7 @@ public:
   std::int32_t errorCount = 0;
   std::int32_t warningCount = 0;
   std::int32_t fileCount = 0;
+  std::int32_t openFiles = 0;  // preprocessor: the main file and the includes being read inside it
   std::int32_t codeBytes = 0;
   std::int32_t dataBytes = 0;
 

@@ -70,6 +70,15 @@ void PrintTo(const BadInput& input, std::ostream* out) { *out << input.name; }
 
 void writeSource(const TempDir& dir, std::string_view text) { dir.write("prog.asm", text); }
 
+// prog.asm includes link0.inc, which includes link1.inc, and so on; the last one holds a nop.
+void writeIncludeChain(const TempDir& dir, int length) {
+  writeSource(dir, "#include link0.inc\n");
+  for (int i = 0; i < length; ++i) {
+    dir.write("link" + std::to_string(i) + ".inc",
+              i + 1 < length ? "#include link" + std::to_string(i + 1) + ".inc\n" : std::string(" nop\n"));
+  }
+}
+
 const BadInput BAD_INPUTS[] = {
     {"NulByteInsideALine",
      [](const TempDir& dir) { writeSource(dir, std::string(" nop\n .db 1,\0 2\n", 16)); },
@@ -89,16 +98,11 @@ const BadInput BAD_INPUTS[] = {
      },
      {"-h", "prog.asm"}, EXIT_CLEAN, "Assembly complete - 0 error(s), 0 warning(s)\n", {"prog.txt"},
      "\n300 bytes total\n"},
-    {"IncludeChainAThousandDeep",
-     [](const TempDir& dir) {
-       writeSource(dir, "#include link0.inc\n");
-       for (int i = 0; i < 1000; ++i) {
-         dir.write("link" + std::to_string(i) + ".inc",
-                   i < 999 ? "#include link" + std::to_string(i + 1) + ".inc\n" : std::string(" nop\n"));
-       }
-     },
-     {"-h", "prog.asm"}, EXIT_CLEAN, "Assembly complete - 0 error(s), 0 warning(s)\n", {"prog.txt"},
-     "\n1 bytes total\n\n00 "},
+    {"IncludeChainAThousandDeep", [](const TempDir& dir) { writeIncludeChain(dir, 1000); }, {"-h", "prog.asm"},
+     EXIT_CLEAN, "Assembly complete - 0 error(s), 0 warning(s)\n", {"prog.txt"}, "\n1 bytes total\n\n00 "},
+    // Deeper chains once overflowed the stack; now the nesting has a limit.
+    {"IncludeChainBeyondTheNestingLimit", [](const TempDir& dir) { writeIncludeChain(dir, 5000); },
+     {"-h", "prog.asm"}, EXIT_ERRORS, "File I/O error, aborting...\n", {}},
     {"MacroExpansionBeyondTheLineBuffer",
      [](const TempDir& dir) { writeSource(dir, "#define BIG " + std::string(200, '1') + "\n .db BIG,BIG\n"); },
      {"-h", "prog.asm"}, EXIT_ERRORS, "Error #103 in prog.asm, line 2: Line is too long (>255 chars)\n", {}},
