@@ -3,9 +3,8 @@
 namespace ferra {
 namespace {
 
-// Where the stub copies its loop and the stream: far from the program, so that
-// unpacking from the entry address upward never overwrites unread input.
-constexpr std::uint32_t COPY_ADDRESS = 0x9000;
+// The stub copies its loop and the stream to 0x9000: far from the program, so
+// that unpacking from the entry address upward never overwrites unread input.
 constexpr std::size_t LOOP_OFFSET = 21;
 constexpr std::size_t LOOP_SIZE = DECOMPRESSOR_STUB_SIZE - LOOP_OFFSET;
 
@@ -15,7 +14,7 @@ constexpr std::size_t COPY_LENGTH_FIELD = 7;   // LD BC, loop + stream
 constexpr std::size_t RETURN_FIELD = 15;       // LD DE, entry
 
 constexpr std::array<std::uint8_t, DECOMPRESSOR_STUB_SIZE> STUB_TEMPLATE{
-    // Copy the loop and the stream to COPY_ADDRESS, unpack to the entry address
+    // Copy the loop and the stream to 0x9000, unpack to the entry address
     // and return there.
     0x21, 0x00, 0x00,        // ld hl, entry + 21
     0x11, 0x00, 0x90,        // ld de, 0x9000
