@@ -13,11 +13,8 @@ eight lines or so; jumps and calls go forward and backward; relative jumps
 stay in reach because the generator knows every instruction's size.
 
 Forms left out because a peer rejects them: "in f,(c)" (also written
-"in (c)") and "out (c),0" (pasmo knows neither).  Rotates, shifts and
-bit/set/res on (ix+d)/(iy+d) take d from 0 to 127: quarn's table carries the
-displacement and the last opcode byte in one 16-bit operand there, so a
-negative d would have to be written as an 8-bit value (ix+256-5), which the
-peers read differently.  Loads and arithmetic on (ix+d) use -128..127.
+"in (c)") and "out (c),0" (pasmo knows neither).  Displacements of
+(ix+d)/(iy+d) run over the whole range -128..127 in every indexed form.
 
 A program is cut into several files (each one a separate assembly) so that no
 image goes beyond --max-bytes: the peers refuse images that leave the 64 KiB
@@ -147,11 +144,11 @@ def address_operand(part):
     return num(rng, rng.randint(0xC000, 0xFFF0))
 
 
-def index_operand(rng, reg, nonneg=False):
-    """(ix+d), (ix-d) or a bare (ix).  The DD CB / FD CB forms take d >= 0 only."""
+def index_operand(rng, reg):
+    """(ix+d), (ix-d) or a bare (ix)."""
     if rng.random() < 0.05:
         return "(%s)" % reg
-    d = rng.randint(0, 127) if nonneg else rng.randint(-128, 127)
+    d = rng.randint(-128, 127)
     if d < 0:
         return "(%s-%s)" % (reg, num(rng, -d))
     return "(%s+%s)" % (reg, num(rng, d))
@@ -270,7 +267,7 @@ def pick_instruction(part):
             return ["%s %s" % (op, rng.choice(R8))], 2
         if roll < 0.8:
             return ["%s (hl)" % op], 2
-        return ["%s %s" % (op, index_operand(rng, ix, nonneg=True))], 4
+        return ["%s %s" % (op, index_operand(rng, ix))], 4
     if kind == "bit":
         op = rng.choice(["bit", "set", "res"])
         b = rng.randint(0, 7)
@@ -279,7 +276,7 @@ def pick_instruction(part):
             return ["%s %d,%s" % (op, b, rng.choice(R8))], 2
         if roll < 0.8:
             return ["%s %d,(hl)" % (op, b)], 2
-        return ["%s %d,%s" % (op, b, index_operand(rng, ix, nonneg=True))], 4
+        return ["%s %d,%s" % (op, b, index_operand(rng, ix))], 4
     if kind == "jp":
         roll = rng.random()
         if roll < 0.1:
