@@ -25,20 +25,17 @@ void MnemonicIndex::takeInNewEntries() {
   for (; indexedCount_ < table_.size(); ++indexedCount_) {
     const TableEntry& entry = table_[indexedCount_];
     if (const auto key = mnemonicKey(entry.mnemonic)) {
-      entries_[*key].push_back(&entry);
+      forms_[*key].add(entry);
     }
   }
 }
 
-std::span<const TableEntry* const> MnemonicIndex::entriesFor(std::string_view word) {
+const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
   takeInNewEntries();
   const auto key = mnemonicKey(word);
   if (!key) {
-    return {};
+    return nullptr;
   }
-  const auto found = entries_.find(*key);
-  if (found == entries_.end()) {
-    return {};
-  }
-  return found->second;
+  const auto found = forms_.find(*key);
+  return found == forms_.end() ? nullptr : &found->second;
 }

@@ -2,7 +2,6 @@
 
 #include "core/LineCursor.h"
 #include "core/MnemonicIndex.h"
-#include "core/OperandMatcher.h"
 #include "core/StatementLine.h"
 #include "frontend/CharClass.h"
 #include "frontend/TextScan.h"
@@ -105,27 +104,26 @@ void PassOne::defineEquate(const std::string& writtenName, std::string_view equa
 // A mnemonic in column 1 is taken as a label; most likely the line lost its indent.
 void PassOne::warnIfMnemonic(std::string_view labelWord) {
   job_.buildSymbolKey(labelWord, keyBuffer_);
-  if (!mnemonics_.entriesFor(keyBuffer_).empty()) {
+  if (mnemonics_.formsFor(keyBuffer_) != nullptr) {
     job_.report(303, lineIndex_, keyBuffer_);
   }
 }
 
 void PassOne::assembleInstruction(std::string_view word, std::optional<std::string_view> operands) {
-  const auto entries = mnemonics_.entriesFor(word);
-  if (entries.empty()) {
+  const MnemonicForms* forms = mnemonics_.formsFor(word);
+  if (forms == nullptr) {
     job_.report(400, lineIndex_, word);
     return;
   }
-  for (const TableEntry* entry : entries) {
-    if (matchOperands(operands, entry->argPattern)) {
-      job_.pc = static_cast<std::uint16_t>(job_.pc + entry->size);
-      job_.codeBytes += entry->size;
-      job_.source->setEntry(lineIndex_, entry);
-      job_.source->setEmits(lineIndex_, 1);
-      return;
-    }
+  const TableEntry* entry = forms->firstMatch(operands);
+  if (entry == nullptr) {
+    job_.report(401, lineIndex_, word);
+    return;
   }
-  job_.report(401, lineIndex_, word);
+  job_.pc = static_cast<std::uint16_t>(job_.pc + entry->size);
+  job_.codeBytes += entry->size;
+  job_.source->setEntry(lineIndex_, entry);
+  job_.source->setEmits(lineIndex_, 1);
 }
 
 // The preprocessor always leaves a line; a source buffer filled some other way may
