@@ -1,22 +1,65 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 // Character classes of the source language. Only the 7-bit range is classified:
 // bytes 128-255 are neither letters, digits nor white space, so the result never
-// depends on the host's locale or on the signedness of char.
+// depends on the host's locale or on the signedness of char. The classes are
+// looked up in one table, which keeps the scanners of every line to one load and
+// one test per character.
 
-constexpr bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+namespace charclass {
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+enum Flag : std::uint8_t {
+  LETTER = 1,
+  DIGIT = 2,
+  HEX_LETTER = 4,
+  UNDERSCORE = 8,
+  SPACE = 16,
+};
 
-constexpr bool isHexDigit(char c) { return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+constexpr std::array<std::uint8_t, 256> makeTable() {
+  std::array<std::uint8_t, 256> table{};
+  for (int c = 'A'; c <= 'Z'; ++c) {
+    table[static_cast<std::size_t>(c)] = LETTER;
+    table[static_cast<std::size_t>(c - 'A' + 'a')] = LETTER;
+  }
+  for (int c = 'A'; c <= 'F'; ++c) {
+    table[static_cast<std::size_t>(c)] |= HEX_LETTER;
+    table[static_cast<std::size_t>(c - 'A' + 'a')] |= HEX_LETTER;
+  }
+  for (int c = '0'; c <= '9'; ++c) {
+    table[static_cast<std::size_t>(c)] = DIGIT;
+  }
+  table['_'] = UNDERSCORE;
+  for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) {
+    table[static_cast<std::size_t>(c)] = SPACE;
+  }
+  return table;
+}
+
+inline constexpr std::array<std::uint8_t, 256> TABLE = makeTable();
+
+constexpr bool has(char c, unsigned flags) { return (TABLE[static_cast<unsigned char>(c)] & flags) != 0; }
+
+}  // namespace charclass
+
+constexpr bool isLetter(char c) { return charclass::has(c, charclass::LETTER); }
+
+constexpr bool isDigit(char c) { return charclass::has(c, charclass::DIGIT); }
+
+constexpr bool isHexDigit(char c) { return charclass::has(c, charclass::DIGIT | charclass::HEX_LETTER); }
 
 constexpr bool isBinaryDigit(char c) { return c == '0' || c == '1'; }
 
 // Letters, digits and '_': the characters that continue a name.
-constexpr bool isWordChar(char c) { return isLetter(c) || isDigit(c) || c == '_'; }
+constexpr bool isWordChar(char c) {
+  return charclass::has(c, charclass::LETTER | charclass::DIGIT | charclass::UNDERSCORE);
+}
 
 // Space, tab, line feed, vertical tab, form feed and carriage return.
-constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool isSpace(char c) { return charclass::has(c, charclass::SPACE); }
 
 constexpr char toUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -21,6 +21,32 @@ MacroExpander::MacroExpander(const MacroTable& macros, Reporter report)
 
 void MacroExpander::expand(std::string_view line, BoundedLine& out) {
   out.clear();
+  if (mayCallAMacro(line)) {
+    expandCalls(line, out);
+  } else {
+    out.append(line);
+  }
+  if (out.full()) {
+    report_(ERR_LINE_TOO_LONG, {});
+  }
+}
+
+// Only a character that starts some macro name, at the start of a word, needs a
+// closer look. Words in quoted text are looked at too: that can only send a line
+// the long way without need, never let a call through unexpanded.
+bool MacroExpander::mayCallAMacro(std::string_view line) const {
+  for (std::size_t position = 0; position < line.size(); ++position) {
+    if (!macros_.mayStartName(line[position]) || (position > 0 && isWordChar(line[position - 1]))) {
+      continue;
+    }
+    if (macros_.mayName(line.substr(position, wordEnd(line, position) - position))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void MacroExpander::expandCalls(std::string_view line, BoundedLine& out) {
   std::size_t position = 0;
   while (position < line.size()) {
     const char c = line[position];
@@ -35,9 +61,6 @@ void MacroExpander::expand(std::string_view line, BoundedLine& out) {
       ++position;
     }
   }
-  if (out.full()) {
-    report_(ERR_LINE_TOO_LONG, {});
-  }
 }
 
 // Copies the word at start, or expands it when it names a macro; returns the
@@ -45,7 +68,7 @@ void MacroExpander::expand(std::string_view line, BoundedLine& out) {
 std::size_t MacroExpander::expandWord(std::string_view line, std::size_t start, BoundedLine& out) {
   std::size_t position = wordEnd(line, start);
   const std::string_view name = line.substr(start, position - start);
-  const MacroDef* definition = macros_.find(name);
+  const MacroDef* definition = macros_.mayName(name) ? macros_.find(name) : nullptr;
   if (definition == nullptr) {
     out.append(name);
     return position;

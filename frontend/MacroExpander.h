@@ -22,6 +22,8 @@ public:
   void expand(std::string_view line, BoundedLine& out);
 
 private:
+  bool mayCallAMacro(std::string_view line) const;
+  void expandCalls(std::string_view line, BoundedLine& out);
   std::size_t expandWord(std::string_view line, std::size_t start, BoundedLine& out);
   std::size_t collectArguments(std::string_view line, std::size_t open, std::string_view macroName);
   void substituteBody(const MacroDef& definition, BoundedLine& out) const;

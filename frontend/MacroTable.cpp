@@ -1,8 +1,17 @@
 #include "frontend/MacroTable.h"
 
-void MacroTable::define(std::string_view name, const MacroDef& definition) { map_.set(name, definition); }
+void MacroTable::define(std::string_view name, const MacroDef& definition) {
+  if (map_.set(name, definition)) {
+    names_.add(name);
+  }
+}
 
-void MacroTable::remove(std::string_view name) { map_.erase(name); }
+void MacroTable::remove(std::string_view name) {
+  if (map_.contains(name)) {
+    map_.erase(name);
+    names_.remove(name);
+  }
+}
 
 const MacroDef* MacroTable::find(std::string_view name) const { return map_.find(name); }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/ChainedHashMap.h"
+#include "frontend/MacroNameFilter.h"
 
 // One macro: its parameter names and the text that replaces a call.
 struct MacroDef {
@@ -29,7 +30,11 @@ public:
   void remove(std::string_view name);
   const MacroDef* find(std::string_view name) const;
   bool contains(std::string_view name) const;
+  // False only when no macro has this name; cheaper than find.
+  bool mayName(std::string_view word) const { return names_.mayName(word); }
+  bool mayStartName(char c) const { return names_.mayStart(c); }
 
 private:
   ChainedHashMap<MacroDef> map_;
+  MacroNameFilter names_;
 };

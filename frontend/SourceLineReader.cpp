@@ -1,11 +1,11 @@
 #include "frontend/SourceLineReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "job/ConsoleSink.h"
@@ -22,15 +22,30 @@ namespace {
 }
 
 // CR LF pairs become single line feeds, so files written on Windows read the same.
+// Text before the first carriage return stays where it is.
 void joinCarriageReturns(std::string& text) {
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  const std::size_t first = text.find('\r');
+  if (first == std::string::npos) {
+    return;
+  }
+  std::size_t kept = first;
+  for (std::size_t i = first; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
       continue;
     }
     text[kept++] = text[i];
   }
   text.resize(kept);
+}
+
+// The whole file in one string, read in large blocks straight from the file.
+std::string readWhole(std::ifstream& file) {
+  std::string text;
+  std::array<char, 1 << 16> block;
+  while (file.read(block.data(), block.size()) || file.gcount() > 0) {
+    text.append(block.data(), static_cast<std::size_t>(file.gcount()));
+  }
+  return text;
 }
 
 }  // namespace
@@ -45,12 +60,10 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
   if (!file) {
     cannotOpen(path, console);
   }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad() || text.bad()) {
+  content_ = readWhole(file);
+  if (file.bad()) {
     throw FileError("Cannot read " + path + ": " + std::strerror(errno));
   }
-  content_ = std::move(text).str();
   joinCarriageReturns(content_);
 }
 
@@ -62,9 +75,9 @@ std::optional<SourceLineReader::Line> SourceLineReader::nextLine() {
   if (position_ >= content_.size()) {
     return std::nullopt;
   }
-  lineLength_ = readPiece();
+  std::span<char> piece = readPiece();
   ++lineNumber_;
-  const bool endsWithLineFeed = line_[lineLength_ - 1] == '\n';
+  const bool endsWithLineFeed = piece.back() == '\n';
 
   // The rest of a cut line whose comment began before the cut is comment too: its
   // pieces keep their line numbers but carry no text.
@@ -72,62 +85,66 @@ std::optional<SourceLineReader::Line> SourceLineReader::nextLine() {
     inCommentTail_ = !endsWithLineFeed;
     return Line{"\n", false};
   }
-  if (stripComment()) {
+  if (const std::optional<std::size_t> comment = commentStart(piece)) {
+    piece[*comment] = '\n';
     inCommentTail_ = !endsWithLineFeed;
-    return Line{std::string_view(line_.data(), lineLength_), false};
+    return Line{textOf(piece.first(*comment + 1)), false};
   }
-
-  Line line;
-  if (lineLength_ == MAX_READ && !endsWithLineFeed) {
+  if (piece.size() == MAX_READ && !endsWithLineFeed) {
     // The last character gives way to the line end; the rest of the physical line
     // comes back as the next line.
-    line_[lineLength_ - 1] = '\n';
-    line.tooLong = true;
-  } else if (!endsWithLineFeed) {
-    line_[lineLength_++] = '\n';  // the last line of a file without a line end
+    piece.back() = '\n';
+    return Line{textOf(piece), true};
   }
-  line.text = std::string_view(line_.data(), lineLength_);
-  return line;
+  if (!endsWithLineFeed) {
+    // The last line of a file without a line end: the file has no room for one.
+    std::copy(piece.begin(), piece.end(), lastLine_.begin());
+    lastLine_[piece.size()] = '\n';
+    return Line{std::string_view(lastLine_.data(), piece.size() + 1), false};
+  }
+  return Line{textOf(piece), false};
 }
 
-// Copies the next piece of the file, up to and including its line feed but at
-// most MAX_READ characters, into the line buffer.
-std::size_t SourceLineReader::readPiece() {
+// The next piece of the file, up to and including its line feed but at most
+// MAX_READ characters. Pieces are handed out where they lie in the file's text,
+// which is changed in place where a line is cut.
+std::span<char> SourceLineReader::readPiece() {
   const std::size_t available = std::min(content_.size() - position_, MAX_READ);
-  const char* start = content_.data() + position_;
+  char* start = content_.data() + position_;
   const void* lineFeed = std::memchr(start, '\n', available);
   const std::size_t length =
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : available;
-  std::copy_n(start, length, line_.begin());
   position_ += length;
-  return length;
+  return {start, length};
 }
 
-// Cuts the line at its first semicolon outside double-quoted text; a single quote
-// protects the character right after it. Returns true when a comment was cut off.
-bool SourceLineReader::stripComment() {
-  for (std::size_t i = 0; i < lineLength_; ++i) {
-    switch (line_[i]) {
+// The first semicolon outside double-quoted text, where the comment begins; a
+// single quote protects the character right after it. Most lines hold no
+// semicolon at all, and then none of them needs the scan.
+std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> line) {
+  if (std::memchr(line.data(), ';', line.size()) == nullptr) {
+    return std::nullopt;
+  }
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    switch (line[i]) {
       case '"': {
-        const char* closing = static_cast<const char*>(std::memchr(&line_[i + 1], '"', lineLength_ - i - 1));
+        const char* closing = static_cast<const char*>(std::memchr(&line[i + 1], '"', line.size() - i - 1));
         if (closing == nullptr) {
-          return false;
+          return std::nullopt;
         }
-        i = static_cast<std::size_t>(closing - line_.data());
+        i = static_cast<std::size_t>(closing - line.data());
         break;
       }
       case '\'':
-        if (i + 1 < lineLength_) {
+        if (i + 1 < line.size()) {
           ++i;
         }
         break;
       case ';':
-        line_[i] = '\n';
-        lineLength_ = i + 1;
-        return true;
+        return i;
       default:
         break;
     }
   }
-  return false;
+  return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,14 +34,14 @@ public:
   int lineNumber() const { return lineNumber_; }
 
 private:
-  std::size_t readPiece();
-  bool stripComment();
+  std::span<char> readPiece();
+  static std::optional<std::size_t> commentStart(std::span<const char> line);
+  static std::string_view textOf(std::span<const char> piece) { return {piece.data(), piece.size()}; }
 
   std::string content_;
   std::size_t position_ = 0;
   std::string fullPath_;
   int lineNumber_ = 0;
-  std::array<char, MAX_READ + 1> line_{};
-  std::size_t lineLength_ = 0;
+  std::array<char, MAX_READ + 1> lastLine_{};  // a last line that needs its line end added
   bool inCommentTail_ = false;
 };

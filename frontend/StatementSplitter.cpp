@@ -1,6 +1,7 @@
 #include "frontend/StatementSplitter.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -22,6 +23,10 @@ std::size_t quotedTextEnd(std::span<const char> line, std::size_t open) {
 }  // namespace
 
 void splitStatements(std::span<char> line) {
+  // Quotes only matter where they protect a backslash; most lines hold none.
+  if (line.empty() || std::memchr(line.data(), '\\', line.size()) == nullptr) {
+    return;
+  }
   std::size_t position = 0;
   while (position < line.size()) {
     const char c = line[position];
