@@ -6,6 +6,7 @@
 #
 # Settings (environment):
 #   QUARN=path      use this quarn binary instead of building one
+#                   (QUARN_COMMIT=text then names its commit in the report)
 #   BUILD_DIR=dir   where to build quarn (default /tmp/build-bench)
 #   SIZES="..."     total line counts (default "50000 100000 200000 400000")
 #   PER_FILE=n      lines per generated file (default 20000)
@@ -58,7 +59,7 @@ if [ -z "${QUARN:-}" ]; then
   QUARN_COMMIT=$(git -C "$ROOT" rev-parse --short HEAD)
   git -C "$ROOT" diff --quiet HEAD -- . ':!bench' || QUARN_COMMIT="$QUARN_COMMIT (with uncommitted changes)"
 else
-  QUARN_COMMIT="unknown (binary given as QUARN=$QUARN)"
+  QUARN_COMMIT=${QUARN_COMMIT:-"unknown (binary given as QUARN=$QUARN)"}
 fi
 QUARN=$(cd "$(dirname "$QUARN")" && pwd)/$(basename "$QUARN")
 [ -x "$QUARN" ] || die "no quarn at $QUARN"
