@@ -7,21 +7,25 @@
 
 // An operand text as the fixed characters of a pattern see it: the matcher skips
 // white space before every pattern character and compares letters upper-cased, so
-// up to a pattern's first wildcard only the text's other characters, upper-cased,
-// count. The first HEAD of them are packed into two words, so that a pattern's
-// fixed part is compared with a mask and two word comparisons.
+// outside the arguments only the text's other characters, upper-cased, count. The
+// first HEAD of them and the last TAIL are packed into words, so that the fixed
+// characters before a pattern's first wildcard and after its last one are
+// compared with a mask and a few word comparisons.
 struct OperandShape {
   static constexpr std::size_t HEAD = 16;
+  static constexpr std::size_t TAIL = 8;
   // Marks a text without any such character (blank), and an empty pattern.
   static constexpr int BLANK = 256;
 
-  std::array<std::uint64_t, 2> head{};  // zero-padded
-  std::size_t length = 0;               // how many such characters the whole text holds
+  std::array<std::uint64_t, 2> head{};  // zero-padded at the end
+  std::uint64_t tail = 0;               // zero-padded at the front
+  std::size_t length = 0;               // how many such characters the text holds
   int firstKey = BLANK;                 // the first of them as an unsigned byte
 };
 
 OperandShape shapeOf(std::string_view text);
 
-// The first HEAD bytes of text, zero-padded, packed into two words the way
-// OperandShape::head is.
+// The first HEAD bytes of text, zero-padded, packed the way OperandShape::head is.
 std::array<std::uint64_t, 2> packHead(std::string_view text);
+// The last TAIL bytes of text, zero-padded in front, packed the way OperandShape::tail is.
+std::uint64_t packTail(std::string_view text);

@@ -2,21 +2,6 @@
 
 #include "frontend/CharClass.h"
 
-void OperandWalker::step() {
-  const char c = text_[position_++];
-  if (c == '\'') {
-    inCharConstant_ = !inCharConstant_;
-  } else if (inCharConstant_) {
-    if (c == '\\' && position_ < text_.size()) {
-      ++position_;
-    }
-  } else if (c == '(') {
-    ++depth_;
-  } else if (c == ')') {
-    --depth_;
-  }
-}
-
 std::size_t argumentEnd(std::string_view text, std::size_t start, std::optional<char> stop) {
   OperandWalker walker(text, start);
   while (!walker.atEnd()) {

@@ -20,7 +20,20 @@ public:
 
   // Steps over the current character. A backslash as the last character of the
   // text escapes nothing: the walk never goes past the end.
-  void step();
+  void step() {
+    const char c = text_[position_++];
+    if (c == '\'') {
+      inCharConstant_ = !inCharConstant_;
+    } else if (inCharConstant_) {
+      if (c == '\\' && position_ < text_.size()) {
+        ++position_;
+      }
+    } else if (c == '(') {
+      ++depth_;
+    } else if (c == ')') {
+      --depth_;
+    }
+  }
 
 private:
   std::string_view text_;

@@ -7,24 +7,30 @@
 
 #include "core/OperandShape.h"
 
-// What a pattern's fixed characters before its first wildcard demand of an
-// operand text, precomputed so that most patterns are turned down with two masked
-// word comparisons. For a pattern without a wildcard that fits the packed head
-// the answer is final: the text matches exactly when its shape equals the pattern.
+// What a pattern's fixed characters demand of an operand text, precomputed so
+// that most patterns are turned down with a few masked word comparisons: the
+// characters before the first wildcard must open the text, those after the last
+// one must close it. Where nothing else can decide, the answer is final: for a
+// pattern without a wildcard, and for one whose only wildcard ends it (that
+// wildcard takes whatever is left, even nothing), when the fixed part fits the head.
 class PatternFilter {
 public:
   explicit PatternFilter(std::string_view pattern);
 
   // False means the text cannot match; true is final only when decisive().
   bool admits(const OperandShape& shape) const {
-    return ((shape.head[0] & mask_[0]) == fixed_[0]) && ((shape.head[1] & mask_[1]) == fixed_[1]) &&
-           (decisive_ ? shape.length == fixedLength_ : shape.length >= fixedLength_);
+    return ((shape.head[0] & headMask_[0]) == head_[0]) && ((shape.head[1] & headMask_[1]) == head_[1]) &&
+           ((shape.tail & tailMask_) == tail_) &&
+           (exactLength_ ? shape.length == headLength_ : shape.length >= headLength_);
   }
   bool decisive() const { return decisive_; }
 
 private:
-  std::array<std::uint64_t, 2> fixed_{};
-  std::array<std::uint64_t, 2> mask_{};
-  std::size_t fixedLength_ = 0;  // fixed characters the head compares
+  std::array<std::uint64_t, 2> head_{};
+  std::array<std::uint64_t, 2> headMask_{};
+  std::uint64_t tail_ = 0;
+  std::uint64_t tailMask_ = 0;
+  std::size_t headLength_ = 0;  // fixed characters the head compares
+  bool exactLength_ = false;    // the text must hold exactly those characters
   bool decisive_ = false;
 };

@@ -41,6 +41,16 @@ constexpr std::array<std::uint8_t, 256> makeTable() {
 
 inline constexpr std::array<std::uint8_t, 256> TABLE = makeTable();
 
+constexpr std::array<char, 256> makeUpperTable() {
+  std::array<char, 256> table{};
+  for (std::size_t c = 0; c < table.size(); ++c) {
+    table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  }
+  return table;
+}
+
+inline constexpr std::array<char, 256> UPPER = makeUpperTable();
+
 constexpr bool has(char c, unsigned flags) { return (TABLE[static_cast<unsigned char>(c)] & flags) != 0; }
 
 }  // namespace charclass
@@ -61,7 +71,7 @@ constexpr bool isWordChar(char c) {
 // Space, tab, line feed, vertical tab, form feed and carriage return.
 constexpr bool isSpace(char c) { return charclass::has(c, charclass::SPACE); }
 
-constexpr char toUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char toUpper(char c) { return charclass::UPPER[static_cast<unsigned char>(c)]; }
 
 constexpr char toLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
