@@ -1,45 +1,19 @@
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
 #include "app/InstallLayout.h"
 #include "core/TableLineScanner.h"
 #include "frontend/CharClass.h"
+#include "frontend/TextFile.h"
 #include "job/AssemblyJob.h"
-#include "job/FileError.h"
 #include "job/ProgramExit.h"
-#include "platform/FileSystem.h"
 
 namespace {
 
 // A table line is read into a buffer of 127 characters: a longer line comes back in
 // pieces, each read as a line of its own.
 constexpr std::size_t TABLE_READ_MAX = 126;
-
-// The whole table, with CR LF read as LF.
-std::optional<std::string> readTableText(const std::string& path) {
-  if (!platform::fileExists(path)) {
-    return std::nullopt;
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    return std::nullopt;
-  }
-  std::string raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) {
-    throw FileError("Cannot read the instruction table " + path);
-  }
-  std::string text;
-  text.reserve(raw.size());
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')) {
-      text.push_back(raw[i]);
-    }
-  }
-  return text;
-}
 
 // Hands out the table's lines the way a 127-character read buffer would.
 class TableLineReader {
@@ -146,7 +120,7 @@ constexpr std::uint8_t ACTIVE_CLASS = 1;
 
 int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   const std::string path = locateDataFile(tableFile);
-  const std::optional<std::string> text = readTableText(path);
+  const std::optional<std::string> text = readTextFile(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};

@@ -39,15 +39,16 @@ std::optional<TableLineScanner::Number> TableLineScanner::number(unsigned base) 
     base = position_ < text_.size() && text_[position_] == '0' ? 8 : 10;
   }
   const std::size_t start = position_;
+  constexpr std::uint64_t LARGEST = std::numeric_limits<std::uint64_t>::max();
+  const std::uint64_t largestToShift = LARGEST / base;
   while (position_ < text_.size()) {
     const auto digit = digitValue(text_[position_], base);
     if (!digit) {
       break;
     }
     const std::uint64_t shifted = number.magnitude * base;
-    const std::uint64_t next = shifted + *digit;
-    number.overflowed = number.overflowed || shifted / base != number.magnitude || next < shifted;
-    number.magnitude = next;
+    number.overflowed = number.overflowed || number.magnitude > largestToShift || shifted > LARGEST - *digit;
+    number.magnitude = shifted + *digit;
     ++position_;
   }
   if (position_ == start) {

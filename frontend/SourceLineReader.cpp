@@ -1,15 +1,12 @@
 #include "frontend/SourceLineReader.h"
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <utility>
 
+#include "frontend/TextFile.h"
 #include "job/ConsoleSink.h"
-#include "job/FileError.h"
 #include "job/ProgramExit.h"
 #include "platform/FileSystem.h"
 
@@ -21,50 +18,15 @@ namespace {
   throw ProgramExit{1};
 }
 
-// CR LF pairs become single line feeds, so files written on Windows read the same.
-// Text before the first carriage return stays where it is.
-void joinCarriageReturns(std::string& text) {
-  const std::size_t first = text.find('\r');
-  if (first == std::string::npos) {
-    return;
-  }
-  std::size_t kept = first;
-  for (std::size_t i = first; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      continue;
-    }
-    text[kept++] = text[i];
-  }
-  text.resize(kept);
-}
-
-// The whole file in one string, read in large blocks straight from the file.
-std::string readWhole(std::ifstream& file) {
-  std::string text;
-  std::array<char, 1 << 16> block;
-  while (file.read(block.data(), block.size()) || file.gcount() > 0) {
-    text.append(block.data(), static_cast<std::size_t>(file.gcount()));
-  }
-  return text;
-}
-
 }  // namespace
 
 SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console)
     : fullPath_(platform::absolutePath(path)) {
-  // A directory opens as a stream on this platform but is no source file.
-  if (!platform::fileExists(path)) {
+  std::optional<std::string> text = readTextFile(path);
+  if (!text) {
     cannotOpen(path, console);
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    cannotOpen(path, console);
-  }
-  content_ = readWhole(file);
-  if (file.bad()) {
-    throw FileError("Cannot read " + path + ": " + std::strerror(errno));
-  }
-  joinCarriageReturns(content_);
+  content_ = std::move(*text);
 }
 
 std::string_view SourceLineReader::fileName() const {
