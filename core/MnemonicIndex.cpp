@@ -31,7 +31,9 @@ void MnemonicIndex::takeInNewEntries() {
 }
 
 const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
-  takeInNewEntries();
+  if (hasNewEntries()) {
+    takeInNewEntries();
+  }
   const auto key = mnemonicKey(word);
   if (!key) {
     return nullptr;

@@ -22,6 +22,7 @@ public:
 
 private:
   void takeInNewEntries();
+  bool hasNewEntries() const { return indexedCount_ != table_.size(); }
 
   const std::deque<TableEntry>& table_;
   std::size_t indexedCount_ = 0;

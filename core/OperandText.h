@@ -27,7 +27,7 @@ inline std::string_view trimSpace(std::string_view text) {
 }
 
 // Words are separated by space, tab and line feed only, as the passes split them.
-constexpr bool isWordSeparator(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+constexpr bool isWordSeparator(char c) { return charclass::has(c, charclass::SEPARATOR); }
 
 // The next run of characters other than the word separators, if there is one.
 inline std::optional<std::string_view> nextWord(std::optional<std::string_view> text) {

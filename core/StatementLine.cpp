@@ -1,9 +1,32 @@
 #include "core/StatementLine.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "core/OperandText.h"
 #include "frontend/CharClass.h"
 
+namespace {
+
+constexpr std::size_t BLOCK = sizeof(std::uint64_t);
+
+// Statements are mostly indented by eight blanks, which one comparison passes over.
+bool isBlankBlock(std::string_view text, std::size_t position) {
+  constexpr std::uint64_t BLANKS = 0x2020202020202020u;
+  std::uint64_t block = 0;
+  if (text.size() - position < BLOCK) {
+    return false;
+  }
+  std::memcpy(&block, text.data() + position, BLOCK);
+  return block == BLANKS;
+}
+
+}  // namespace
+
 std::optional<std::string_view> WordScanner::nextWord() {
+  while (isBlankBlock(line_, position_)) {
+    position_ += BLOCK;
+  }
   while (position_ < line_.size() && isWordSeparator(line_[position_])) {
     ++position_;
   }

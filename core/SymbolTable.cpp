@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/AssemblerSettings.h"
 #include "frontend/CharClass.h"
 #include "job/AssemblyJob.h"
@@ -10,9 +12,9 @@ void appendKeyPart(std::string& key, std::string_view text, bool foldCase) {
     key.append(text);
     return;
   }
-  for (char c : text) {
-    key.push_back(toUpper(c));
-  }
+  const std::size_t start = key.size();
+  key.resize(start + text.size());
+  std::transform(text.begin(), text.end(), key.begin() + static_cast<std::ptrdiff_t>(start), toUpper);
 }
 
 bool isLocalLabel(std::string_view name, char localLabelChar) {

@@ -17,6 +17,7 @@ enum Flag : std::uint8_t {
   HEX_LETTER = 4,
   UNDERSCORE = 8,
   SPACE = 16,
+  SEPARATOR = 32,  // space, tab and line feed: what the passes split words at
 };
 
 constexpr std::array<std::uint8_t, 256> makeTable() {
@@ -35,6 +36,9 @@ constexpr std::array<std::uint8_t, 256> makeTable() {
   table['_'] = UNDERSCORE;
   for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) {
     table[static_cast<std::size_t>(c)] = SPACE;
+  }
+  for (const char c : {' ', '\t', '\n'}) {
+    table[static_cast<std::size_t>(c)] |= SEPARATOR;
   }
   return table;
 }

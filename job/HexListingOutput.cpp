@@ -13,18 +13,20 @@ constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 // Every byte is "XX " and a line ends before the fifth, ninth ... byte, so the last
 // line keeps its trailing blank and has no line end.
-void appendBytes(std::string& text, OutputImage& image) {
-  std::size_t onLine = 0;
-  std::uint8_t byte = 0;
-  while (image.read(byte) == 1) {
-    if (onLine >= BYTES_PER_LINE) {
-      text.push_back('\n');
-      onLine = 0;
+void appendBytes(std::string& text, std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) {
+    return;
+  }
+  const std::size_t start = text.size();
+  text.resize(start + bytes.size() * 3 + (bytes.size() - 1) / BYTES_PER_LINE);
+  char* out = text.data() + start;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i > 0 && i % BYTES_PER_LINE == 0) {
+      *out++ = '\n';
     }
-    ++onLine;
-    text.push_back(HEX_DIGITS[byte >> 4]);
-    text.push_back(HEX_DIGITS[byte & 0x0F]);
-    text.push_back(' ');
+    *out++ = HEX_DIGITS[bytes[i] >> 4];
+    *out++ = HEX_DIGITS[bytes[i] & 0x0F];
+    *out++ = ' ';
   }
 }
 
@@ -40,6 +42,6 @@ void HexListingJob::writeOutput(const std::string& sourcePath, OutputImage& imag
   text.append(" - Hex Listing\n");
   text.append(std::to_string(total));
   text.append(" bytes total\n\n");
-  appendBytes(text, image);
+  appendBytes(text, image.readRest());
   writeTextOutput(*this, path, text);
 }

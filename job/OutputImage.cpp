@@ -19,6 +19,12 @@ int OutputImage::read(std::uint8_t& byte) {
   return 1;
 }
 
+std::span<const std::uint8_t> OutputImage::readRest() {
+  const std::size_t start = std::min(position_, bytes_.size());
+  position_ = std::max(position_, bytes_.size());
+  return std::span<const std::uint8_t>(bytes_).subspan(start);
+}
+
 std::vector<std::uint8_t> OutputImage::detach() {
   std::vector<std::uint8_t> taken = std::move(bytes_);
   bytes_.clear();
