@@ -3,6 +3,10 @@
 #include "core/OperandWalker.h"
 
 bool looksLikeIndirection(std::string_view argument) {
+  // Without an opening parenthesis nothing can lie inside one.
+  if (argument.find('(') == std::string_view::npos) {
+    return false;
+  }
   OperandWalker walker(argument);
   int outsideParentheses = 0;
   bool insideParentheses = false;

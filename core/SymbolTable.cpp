@@ -52,11 +52,13 @@ std::string AssemblyJob::symbolKey(std::string_view name) const {
 void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex) {
   std::string key;
   appendKeyPart(key, writtenName, (optionFlags & OPT_CASE_INSENSITIVE) != 0);
-  const Symbol* previous = symbols->find(key);
-  if (previous != nullptr && previous->value != value) {
-    report(302, lineIndex, writtenName);
-  }
   const Symbol symbol{kind, value};
-  symbols->set(key, symbol);
+  const auto [stored, added] = symbols->tryEmplace(key, symbol);
+  if (!added) {
+    if (stored->value != value) {
+      report(302, lineIndex, writtenName);
+    }
+    *stored = symbol;
+  }
   exportSymbols->set(writtenName, symbol);
 }

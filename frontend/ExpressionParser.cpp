@@ -174,13 +174,21 @@ struct ExpressionParser::Levels {
 };
 
 ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std::string_view fileName, int line)
-    : job_(job), original_(text), text_(text), fileName_(fileName), line_(line) {
+    : job_(job),
+      localLabelChar_(job.localLabelChar),
+      original_(text),
+      text_(text),
+      fileName_(fileName),
+      line_(line) {
   while (!text_.empty() && isSpace(text_.back())) {
     text_.remove_suffix(1);
   }
 }
 
 std::uint32_t ExpressionParser::parseWhole() {
+  if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
+    return *value;
+  }
   const std::uint32_t value = parseComparison();
   skipSpace();
   if (!atEnd()) {
@@ -203,6 +211,45 @@ std::uint32_t ExpressionParser::parseAdditive() {
 
 std::uint32_t ExpressionParser::parseMultiplicative() {
   return Levels::parseLevel<&Levels::readMultiplicative, &ExpressionParser::parseUnary>(*this);
+}
+
+// Most operands are one number or one name, with at most a sign in front. Such an
+// expression is read by the primary readers directly, as the binding levels would
+// read it: they find no operator after it and hand its value up unchanged. Any
+// other text is left untouched for the levels (a name is only read, with the
+// lookup that may report it, once it is known to end the text).
+std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
+  skipSpace();
+  const char prefix = peek();
+  if (prefix == '-' || prefix == '+' || prefix == '!') {
+    ++pos_;
+  }
+  skipSpace();
+  const std::size_t start = pos_;
+  std::uint32_t value = 0;
+  if (startsHexNumber()) {
+    value = parseHexNumber();
+  } else if (startsBinaryNumber()) {
+    value = parseBinaryNumber();
+  } else if (isDigit(peek())) {
+    value = parseDecimalNumber();
+  } else if (startsLabel() && nameEndsText()) {
+    value = parseLabel();
+  }
+  if (pos_ == start || !atEnd()) {
+    pos_ = 0;
+    return std::nullopt;
+  }
+  return applyPrefix(prefix, value);
+}
+
+bool ExpressionParser::nameEndsText() const {
+  for (std::size_t ahead = pos_; ahead < text_.size(); ++ahead) {
+    if (!isNameChar(text_[ahead])) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // At most one prefix operator stands before a primary, so "--5" is no expression.
@@ -285,13 +332,6 @@ bool ExpressionParser::startsBinaryNumber() const {
   return toUpper(peek(ahead)) == 'B';
 }
 
-bool ExpressionParser::startsLabel() const {
-  const char c = peek();
-  return isLetter(c) || c == '_' || c == job_.localLabelChar;
-}
-
-bool ExpressionParser::isNameChar(char c) const { return isWordChar(c) || c == job_.localLabelChar; }
-
 std::uint32_t ExpressionParser::parseHexNumber() {
   accept('$');
   std::uint32_t value = 0;
@@ -356,10 +396,10 @@ std::uint32_t ExpressionParser::parseLabel() {
   const std::string_view name = text_.substr(start, pos_ - start);
   if (job_.symbols) {
     job_.buildSymbolKey(name, job_.exprKey);
-    if (const Symbol* symbol = job_.symbols->find(job_.exprKey)) {
+    const auto [symbol, added] = job_.symbols->tryEmplace(job_.exprKey, Symbol{SYM_EQUATE, 0});
+    if (!added) {
       return symbol->value;
     }
-    job_.symbols->set(job_.exprKey, Symbol{SYM_EQUATE, 0});
   }
   fail(201, job_.qualifyLocalLabel(name));
   return 0;
@@ -376,20 +416,6 @@ std::uint32_t ExpressionParser::divide(std::uint32_t dividend, std::uint32_t div
     return 0u - dividend;
   }
   return asUnsigned(asSigned(dividend) / asSigned(divisor));
-}
-
-bool ExpressionParser::accept(char expected) {
-  if (atEnd() || text_[pos_] != expected) {
-    return false;
-  }
-  ++pos_;
-  return true;
-}
-
-void ExpressionParser::skipSpace() {
-  while (!atEnd() && isSpace(text_[pos_])) {
-    ++pos_;
-  }
 }
 
 // Only the first error of an evaluation is reported; it also stops every level.

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "frontend/CharClass.h"
 #include "job/DiagnosticArg.h"
 
 class AssemblyJob;
@@ -26,6 +28,7 @@ public:
 private:
   struct Levels;  // the binary operators of each level and the loop they share
 
+  std::optional<std::uint32_t> parseLonePrimary();
   std::uint32_t parseComparison();
   std::uint32_t parseBitwise();
   std::uint32_t parseAdditive();
@@ -42,18 +45,33 @@ private:
 
   bool startsHexNumber() const;
   bool startsBinaryNumber() const;
-  bool startsLabel() const;
-  bool isNameChar(char c) const;
+  bool startsLabel() const {
+    const char c = peek();
+    return isLetter(c) || c == '_' || c == localLabelChar_;
+  }
+  bool nameEndsText() const;
+  bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }
 
   bool atEnd() const { return pos_ >= text_.size(); }
   // The character `ahead` places after the cursor, or '\0' past the end.
   char peek(std::size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
   // Consumes the next character when it is `expected`.
-  bool accept(char expected);
-  void skipSpace();
+  bool accept(char expected) {
+    if (atEnd() || text_[pos_] != expected) {
+      return false;
+    }
+    ++pos_;
+    return true;
+  }
+  void skipSpace() {
+    while (!atEnd() && isSpace(text_[pos_])) {
+      ++pos_;
+    }
+  }
   void fail(int code, DiagnosticArg arg = {});
 
   AssemblyJob& job_;
+  char localLabelChar_;        // the job's, for the duration of one evaluation
   std::string_view original_;  // as the caller gave it, for the messages
   std::string_view text_;      // without trailing white space
   std::size_t pos_ = 0;

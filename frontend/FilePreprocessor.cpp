@@ -34,6 +34,7 @@ public:
         expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
+    job_.source->expect(reader_.length(), reader_.lineCount());
   }
 
   void run() {

@@ -17,6 +17,22 @@ int SourceBuffer::addLine(std::uint32_t fileIndex, int lineNumber) {
 
 void SourceBuffer::writeLine(std::string_view text) { text_.append(text); }
 
+namespace {
+
+template <class Container>
+void reserveAtLeast(Container& container, std::size_t needed) {
+  if (needed > container.capacity()) {
+    container.reserve(std::max(needed, 2 * container.capacity()));
+  }
+}
+
+}  // namespace
+
+void SourceBuffer::expect(std::size_t textBytes, std::size_t lineCount) {
+  reserveAtLeast(text_, text_.size() + textBytes);
+  reserveAtLeast(lines_, lines_.size() + lineCount);
+}
+
 std::optional<std::string_view> SourceBuffer::readLine(std::size_t max) {
   if (position_ >= text_.size()) {
     return std::nullopt;

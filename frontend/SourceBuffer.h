@@ -21,6 +21,10 @@ public:
   bool isIncluded(std::string_view path) const;
   int addLine(std::uint32_t fileIndex, int lineNumber);
   void writeLine(std::string_view text);
+  // Makes room ahead for about this much more text and this many more lines (a
+  // file's worth), so that the buffer is not copied as it grows. Room grows at
+  // least geometrically, so reserving for every file costs no more than appending.
+  void expect(std::size_t textBytes, std::size_t lineCount);
 
   // The next line from the read position, "\n" included, or at most `max` bytes of
   // it; nothing when the text is used up. The view stays valid until the next write.

@@ -29,6 +29,10 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
   content_ = std::move(*text);
 }
 
+std::size_t SourceLineReader::lineCount() const {
+  return static_cast<std::size_t>(std::count(content_.begin(), content_.end(), '\n')) + 1;
+}
+
 std::string_view SourceLineReader::fileName() const {
   return std::string_view(fullPath_).substr(platform::nameStart(fullPath_));
 }

@@ -30,6 +30,9 @@ public:
   std::optional<Line> nextLine();
 
   const std::string& fullPath() const { return fullPath_; }
+  // The size of the file's text and the number of lines in it, known once it is opened.
+  std::size_t length() const { return content_.size(); }
+  std::size_t lineCount() const;
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
 

@@ -37,8 +37,12 @@ std::optional<std::string> readTextFile(const std::string& path) {
   if (!file) {
     return std::nullopt;
   }
-  std::string text;
-  std::array<char, 1 << 16> block;
+  // One read of the size the file has now; a file that grew since is read on in
+  // blocks.
+  std::string text(static_cast<std::size_t>(platform::fileSize(path).value_or(0)), '\0');
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(file.gcount()));
+  std::array<char, 4096> block;
   while (file.read(block.data(), block.size()) || file.gcount() > 0) {
     text.append(block.data(), static_cast<std::size_t>(file.gcount()));
   }

@@ -109,3 +109,54 @@ TEST(ChainedHashMap, ManyKeysStayReachable) {
 }
 
 }  // namespace
+
+// Past a few keys per bucket lookups go through an index; what the map holds and
+// the order of its walk must not change with it.
+TEST(ChainedHashMapWithManyKeys, FindsReplacesAndErasesLikeTheChains) {
+  constexpr std::size_t buckets = 7;
+  constexpr int count = 500;
+  Map map(buckets);
+  Map reference(count * 4);  // never indexed: its chains stay short
+  for (int i = 0; i < count; ++i) {
+    const std::string key = "label" + std::to_string(i);
+    EXPECT_TRUE(map.set(key, i));
+    reference.set(key, i);
+  }
+  for (int i = 0; i < count; i += 3) {
+    const std::string key = "label" + std::to_string(i);
+    EXPECT_FALSE(map.set(key, -i));
+    map.erase("label" + std::to_string(i + 1));
+    reference.erase("label" + std::to_string(i + 1));
+  }
+  EXPECT_EQ(map.size(), reference.size());
+  for (int i = 0; i < count; ++i) {
+    const std::string key = "label" + std::to_string(i);
+    const int* found = map.find(key);
+    ASSERT_EQ(found != nullptr, reference.contains(key)) << key;
+    if (found != nullptr) {
+      EXPECT_EQ(*found, i % 3 == 0 ? -i : i) << key;
+    }
+  }
+  EXPECT_FALSE(map.contains("label"));
+  const auto [value, added] = map.tryEmplace("label1", 7);
+  EXPECT_TRUE(added);
+  EXPECT_EQ(*value, 7);
+  EXPECT_EQ(*map.tryEmplace("label1", 8).first, 7);
+}
+
+TEST(ChainedHashMapWithManyKeys, WalksBucketsInOrderAndChainsNewestFirst) {
+  constexpr std::size_t buckets = 3;
+  Map map(buckets);
+  std::vector<std::vector<std::pair<std::string, int>>> expected(buckets);
+  for (int i = 0; i < 100; ++i) {
+    const std::string key = "k" + std::to_string(i);
+    map.set(key, i);
+    auto& chain = expected[Map::hash(key) % buckets];
+    chain.insert(chain.begin(), {key, i});
+  }
+  std::vector<std::pair<std::string, int>> order;
+  for (const auto& chain : expected) {
+    order.insert(order.end(), chain.begin(), chain.end());
+  }
+  EXPECT_EQ(walk(map), order);
+}

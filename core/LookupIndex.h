@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// An open-addressing index of entries that live elsewhere (at stable addresses),
+// keyed by the full 32-bit hash each entry carries in its `hash` field. A map with
+// a fixed number of buckets uses it once its chains grow long, so that a lookup
+// stays one probe sequence however many keys it holds. Removal shifts the later
+// entries of a probe sequence back, so no tombstones pile up.
+template <class Entry>
+class LookupIndex {
+public:
+  bool empty() const { return slots_.empty(); }
+
+  // The entry with this hash for which matches(entry) holds, or null.
+  template <class Matches>
+  Entry* find(std::uint32_t hash, Matches&& matches) const {
+    for (std::size_t i = home(hash);; i = (i + 1) & mask_) {
+      Entry* entry = slots_[i];
+      if (entry == nullptr) {
+        return nullptr;
+      }
+      if (entry->hash == hash && matches(*entry)) {
+        return entry;
+      }
+    }
+  }
+
+  void insert(Entry& entry) {
+    if ((count_ + 1) * 4 > slots_.size() * 3) {
+      grow();
+    }
+    place(&entry);
+    ++count_;
+  }
+
+  void erase(const Entry& entry) {
+    std::size_t hole = home(entry.hash);
+    while (slots_[hole] != &entry) {
+      hole = (hole + 1) & mask_;
+    }
+    for (std::size_t next = (hole + 1) & mask_; slots_[next] != nullptr; next = (next + 1) & mask_) {
+      // An entry may move back into the hole only if its home does not lie
+      // cyclically between the hole and where it stands.
+      const std::size_t wanted = home(slots_[next]->hash);
+      const bool homeAfterHole = hole <= next ? (hole < wanted && wanted <= next) : (hole < wanted || wanted <= next);
+      if (!homeAfterHole) {
+        slots_[hole] = slots_[next];
+        hole = next;
+      }
+    }
+    slots_[hole] = nullptr;
+    --count_;
+  }
+
+private:
+  static constexpr std::size_t FIRST_SIZE = 64;
+
+  // Fibonacci hashing spreads the hashes' high bits over the slots.
+  std::size_t home(std::uint32_t hash) const { return (std::uint64_t{hash} * 0x9E3779B97F4A7C15u) >> shift_; }
+
+  void place(Entry* entry) {
+    std::size_t i = home(entry->hash);
+    while (slots_[i] != nullptr) {
+      i = (i + 1) & mask_;
+    }
+    slots_[i] = entry;
+  }
+
+  void grow() {
+    std::vector<Entry*> old(slots_.empty() ? FIRST_SIZE : slots_.size() * 2, nullptr);
+    old.swap(slots_);
+    mask_ = slots_.size() - 1;
+    shift_ = 64;
+    for (std::size_t size = slots_.size(); size > 1; size >>= 1) {
+      --shift_;
+    }
+    for (Entry* entry : old) {
+      if (entry != nullptr) {
+        place(entry);
+      }
+    }
+  }
+
+  std::vector<Entry*> slots_;
+  std::size_t mask_ = 0;
+  unsigned shift_ = 64;
+  std::size_t count_ = 0;
+};
