@@ -94,7 +94,8 @@ std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> 
   for (std::size_t i = 0; i < line.size(); ++i) {
     switch (line[i]) {
       case '"': {
-        const char* closing = static_cast<const char*>(std::memchr(&line[i + 1], '"', line.size() - i - 1));
+        // A quote can be the last character: the search then covers nothing.
+        const char* closing = static_cast<const char*>(std::memchr(line.data() + i + 1, '"', line.size() - i - 1));
         if (closing == nullptr) {
           return std::nullopt;
         }

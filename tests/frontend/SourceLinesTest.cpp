@@ -41,6 +41,10 @@ TEST(SourceLines, CommentsEndAtTheFirstFreeSemicolon) {
       {"ex af,af' ;swap\n", "ex af,af' \n", "1"},
       {"ld a,';\n", "ld a,';\n", "1"},
       {"nop '", "nop '\n", "1"},
+      // A double quote as the very last character of a file with a semicolon in its
+      // last line once made the comment scan index past the line.
+      {"';\"", "';\"\n", "1"},
+      {"ld a,';' \"", "ld a,';' \"\n", "1"},
   };
   expectOutcomes(cases);
 }
