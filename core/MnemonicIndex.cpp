@@ -19,14 +19,31 @@ std::optional<std::uint64_t> mnemonicKey(std::string_view word) {
   return (key << 3) | word.size();
 }
 
+// The key's two halves folded into the index's 32-bit hash.
+std::uint32_t hashOf(std::uint64_t key) { return static_cast<std::uint32_t>(key ^ (key >> 29)); }
+
 }  // namespace
+
+MnemonicIndex::Mnemonic* MnemonicIndex::find(std::uint64_t key) const {
+  if (index_.empty()) {
+    return nullptr;
+  }
+  return index_.find(hashOf(key), [key](const Mnemonic& mnemonic) { return mnemonic.key == key; });
+}
 
 void MnemonicIndex::takeInNewEntries() {
   for (; indexedCount_ < table_.size(); ++indexedCount_) {
     const TableEntry& entry = table_[indexedCount_];
-    if (const auto key = mnemonicKey(entry.mnemonic)) {
-      forms_[*key].add(entry);
+    const auto key = mnemonicKey(entry.mnemonic);
+    if (!key) {
+      continue;
     }
+    Mnemonic* mnemonic = find(*key);
+    if (mnemonic == nullptr) {
+      mnemonic = &mnemonics_.emplace_back(Mnemonic{*key, hashOf(*key), MnemonicForms()});
+      index_.insert(*mnemonic);
+    }
+    mnemonic->forms.add(entry);
   }
 }
 
@@ -38,6 +55,6 @@ const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
   if (!key) {
     return nullptr;
   }
-  const auto found = forms_.find(*key);
-  return found == forms_.end() ? nullptr : &found->second;
+  const Mnemonic* mnemonic = find(*key);
+  return mnemonic == nullptr ? nullptr : &mnemonic->forms;
 }

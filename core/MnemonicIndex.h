@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <deque>
 #include <string_view>
-#include <unordered_map>
 
+#include "core/LookupIndex.h"
 #include "core/MnemonicForms.h"
 #include "core/TableEntry.h"
 
@@ -21,10 +21,19 @@ public:
   const MnemonicForms* formsFor(std::string_view word);
 
 private:
+  // The forms of one mnemonic under its packed name.
+  struct Mnemonic {
+    std::uint64_t key;
+    std::uint32_t hash;
+    MnemonicForms forms;
+  };
+
   void takeInNewEntries();
   bool hasNewEntries() const { return indexedCount_ != table_.size(); }
+  Mnemonic* find(std::uint64_t key) const;
 
   const std::deque<TableEntry>& table_;
   std::size_t indexedCount_ = 0;
-  std::unordered_map<std::uint64_t, MnemonicForms> forms_;
+  std::deque<Mnemonic> mnemonics_;  // never moved, so the index can point into it
+  LookupIndex<Mnemonic> index_;
 };

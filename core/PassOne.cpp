@@ -52,6 +52,7 @@ void PassOne::run(LineCursor& lines) {
 
 void PassOne::handleLine(std::string_view line) {
   const StatementLine statement = splitStatement(line, job_.localLabelChar);
+  job_.source->setStatement(lineIndex_, spanOf(statement, line));
   if (statement.label && !handleLabel(statement)) {
     return;
   }

@@ -6,8 +6,15 @@
 
 namespace {
 
+// Pass 1 split the line under the same local label character and kept where the
+// statement lies.
+StatementLine statementOf(const AssemblyJob& job, std::string_view line, int lineIndex) {
+  const StatementSpan span = job.source->statementOf(lineIndex);
+  return span.described() ? statementAt(line, span) : splitStatement(line, job.localLabelChar);
+}
+
 void assembleLine(AssemblyJob& job, std::string_view line, int lineIndex, OutputImage& image) {
-  const StatementLine statement = splitStatement(line, job.localLabelChar);
+  const StatementLine statement = statementOf(job, line, lineIndex);
   if (!statement.word) {
     return;
   }

@@ -82,3 +82,34 @@ StatementLine splitStatement(std::string_view line, char localLabelChar) {
   }
   return statement;
 }
+
+StatementSpan spanOf(const StatementLine& statement, std::string_view line) {
+  StatementSpan span;
+  // In a line of at most 255 characters every offset is below 255 and every length
+  // at most 255.
+  if (line.size() > StatementSpan::UNDESCRIBED) {
+    return span;
+  }
+  const auto offset = [line](std::string_view part) { return static_cast<std::uint8_t>(part.data() - line.data()); };
+  span.wordStart = 0;
+  if (statement.word) {
+    span.wordStart = offset(*statement.word);
+    span.wordLength = static_cast<std::uint8_t>(statement.word->size());
+  }
+  if (statement.rest) {
+    span.restStart = offset(*statement.rest);
+    span.restLength = static_cast<std::uint8_t>(statement.rest->size());
+  }
+  return span;
+}
+
+StatementLine statementAt(std::string_view line, StatementSpan span) {
+  StatementLine statement;
+  if (span.wordLength > 0) {
+    statement.word = line.substr(span.wordStart, span.wordLength);
+  }
+  if (span.restLength > 0) {
+    statement.rest = line.substr(span.restStart, span.restLength);
+  }
+  return statement;
+}

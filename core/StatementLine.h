@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "frontend/LineRecord.h"
+
 // Splits a line of the preprocessed source into words separated by space, tab and
 // line feed, the way both passes read a statement.
 class WordScanner {
@@ -31,3 +33,10 @@ struct StatementLine {
 // A word in column 1 that starts with a letter, '_' or the local label character is
 // a label; any other line starts with its statement word.
 StatementLine splitStatement(std::string_view line, char localLabelChar);
+
+// The statement word and the text after it as offsets into their line, for pass
+// 2; undescribed when the line is too long for byte offsets.
+StatementSpan spanOf(const StatementLine& statement, std::string_view line);
+// The statement word and the text after it at the offsets of a described span;
+// the label is not among them.
+StatementLine statementAt(std::string_view line, StatementSpan span);

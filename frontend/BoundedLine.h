@@ -30,9 +30,14 @@ public:
 
   bool full() const { return size_ == CAPACITY; }
   std::string_view view() const { return {buffer_.data(), size_}; }
+  // The text followed by a line end, which has a place of its own behind the text.
+  std::string_view terminated() {
+    buffer_[size_] = '\n';
+    return {buffer_.data(), size_ + 1};
+  }
   std::span<char> chars() { return {buffer_.data(), size_}; }
 
 private:
-  std::array<char, CAPACITY> buffer_{};
+  std::array<char, CAPACITY + 1> buffer_{};
   std::size_t size_ = 0;
 };

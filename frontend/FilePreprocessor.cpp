@@ -1,6 +1,5 @@
 #include "frontend/FilePreprocessor.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -187,11 +186,10 @@ private:
   // built-in name (a file name may hold one) still gets its record.
   void writeStatements() {
     splitStatements(expanded_.chars());
-    const std::string_view statements = expanded_.view();
+    const std::string_view statements = expanded_.terminated();
     job_.source->writeLine(statements);
-    job_.source->writeLine("\n");
-    const auto lineEnds = std::ranges::count(statements, '\n');
-    for (std::ptrdiff_t i = 0; i <= lineEnds; ++i) {
+    for (std::size_t end = statements.find('\n'); end != std::string_view::npos;
+         end = statements.find('\n', end + 1)) {
       job_.source->addLine(fileIndex_, reader_.lineNumber());
     }
   }

@@ -1,5 +1,6 @@
 #include "frontend/MacroExpander.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "frontend/PreprocessorCodes.h"
@@ -35,8 +36,9 @@ void MacroExpander::expand(std::string_view line, BoundedLine& out) {
 // closer look. Words in quoted text are looked at too: that can only send a line
 // the long way without need, never let a call through unexpanded.
 bool MacroExpander::mayCallAMacro(std::string_view line) const {
-  for (std::size_t position = 0; position < line.size(); ++position) {
-    if (!macros_.mayStartName(line[position]) || (position > 0 && isWordChar(line[position - 1]))) {
+  for (std::size_t position = nextNameStart(line, 0); position < line.size();
+       position = nextNameStart(line, position + 1)) {
+    if (position > 0 && isWordChar(line[position - 1])) {
       continue;
     }
     if (macros_.mayName(line.substr(position, wordEnd(line, position) - position))) {
@@ -44,6 +46,20 @@ bool MacroExpander::mayCallAMacro(std::string_view line) const {
     }
   }
   return false;
+}
+
+// Where the next character that starts a macro name stands, or the line's size.
+// When all names start alike (the built-in names do), that one character is
+// searched for directly.
+std::size_t MacroExpander::nextNameStart(std::string_view line, std::size_t from) const {
+  const std::string_view starts = macros_.nameStarts();
+  if (starts.size() == 1) {
+    return std::min(line.find(starts.front(), from), line.size());
+  }
+  while (from < line.size() && !macros_.mayStartName(line[from])) {
+    ++from;
+  }
+  return from;
 }
 
 void MacroExpander::expandCalls(std::string_view line, BoundedLine& out) {

@@ -23,6 +23,7 @@ public:
 
 private:
   bool mayCallAMacro(std::string_view line) const;
+  std::size_t nextNameStart(std::string_view line, std::size_t from) const;
   void expandCalls(std::string_view line, BoundedLine& out);
   std::size_t expandWord(std::string_view line, std::size_t start, BoundedLine& out);
   std::size_t collectArguments(std::string_view line, std::size_t open, std::string_view macroName);

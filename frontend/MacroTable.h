@@ -33,6 +33,7 @@ public:
   // False only when no macro has this name; cheaper than find.
   bool mayName(std::string_view word) const { return names_.mayName(word); }
   bool mayStartName(char c) const { return names_.mayStart(c); }
+  std::string_view nameStarts() const { return names_.starts(); }
 
 private:
   ChainedHashMap<MacroDef> map_;

@@ -11,7 +11,7 @@ int SourceBuffer::addFile(std::string path) {
 bool SourceBuffer::isIncluded(std::string_view path) const { return fileSet_.contains(std::string(path)); }
 
 int SourceBuffer::addLine(std::uint32_t fileIndex, int lineNumber) {
-  lines_.push_back(LineRecord{fileIndex, lineNumber, 0, nullptr});
+  lines_.push_back(LineRecord{fileIndex, lineNumber, 0, StatementSpan{}, nullptr});
   return static_cast<int>(lines_.size() - 1);
 }
 
@@ -53,6 +53,14 @@ int SourceBuffer::lineNumberOf(int lineIndex) const { return lines_[static_cast<
 void SourceBuffer::setEmits(int lineIndex, int value) { lines_[static_cast<std::size_t>(lineIndex)].emits = value; }
 
 int SourceBuffer::emitsOf(int lineIndex) const { return lines_[static_cast<std::size_t>(lineIndex)].emits; }
+
+void SourceBuffer::setStatement(int lineIndex, StatementSpan statement) {
+  lines_[static_cast<std::size_t>(lineIndex)].statement = statement;
+}
+
+StatementSpan SourceBuffer::statementOf(int lineIndex) const {
+  return lines_[static_cast<std::size_t>(lineIndex)].statement;
+}
 
 void SourceBuffer::setEntry(int lineIndex, const TableEntry* entry) {
   lines_[static_cast<std::size_t>(lineIndex)].entry = entry;

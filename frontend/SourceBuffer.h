@@ -36,6 +36,8 @@ public:
   int lineNumberOf(int lineIndex) const;
   void setEmits(int lineIndex, int value);
   int emitsOf(int lineIndex) const;
+  void setStatement(int lineIndex, StatementSpan statement);
+  StatementSpan statementOf(int lineIndex) const;
   void setEntry(int lineIndex, const TableEntry* entry);
   const TableEntry* entryOf(int lineIndex) const;
 

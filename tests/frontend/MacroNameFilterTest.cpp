@@ -22,6 +22,18 @@ TEST(MacroNameFilter, PassesEveryNameItHolds) {
   EXPECT_FALSE(filter.mayName(""));
 }
 
+TEST(MacroNameFilter, ListsEachFirstCharacterOnceWhileANameHasIt) {
+  MacroNameFilter filter;
+  filter.add("__FILE__");
+  filter.add("__TIME__");
+  EXPECT_EQ(filter.starts(), "_");
+  filter.add("M1");
+  filter.remove("__FILE__");
+  EXPECT_EQ(filter.starts(), "_M");
+  filter.remove("__TIME__");
+  EXPECT_EQ(filter.starts(), "M");
+}
+
 TEST(MacroNameFilter, KeepsANameWhoseNeighbourIsRemoved) {
   MacroNameFilter filter;
   filter.add("MA");
