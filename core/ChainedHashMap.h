@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <forward_list>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,11 +17,14 @@
 //
 // The bucket count fixes that order, not the cost of a lookup: once the map holds
 // more than a few keys per bucket, lookups go through a growing index of the same
-// entries instead of the chains.
+// entries instead of the chains. Entries are kept side by side in blocks rather
+// than one allocation each, and an erased entry's place is taken by the next new key.
 template <class Value>
 class ChainedHashMap {
 public:
-  explicit ChainedHashMap(std::size_t bucketCount) : buckets_(bucketCount) {}
+  explicit ChainedHashMap(std::size_t bucketCount) : heads_(bucketCount, nullptr) {}
+  ChainedHashMap(const ChainedHashMap&) = delete;
+  ChainedHashMap& operator=(const ChainedHashMap&) = delete;
 
   // Stores value under key; returns true when the key was new.
   bool set(std::string_view key, const Value& value) {
@@ -39,11 +42,14 @@ public:
     if (Entry* entry = findEntry(key, keyHash)) {
       return {&entry->value, false};
     }
-    Entry& entry = buckets_[keyHash % buckets_.size()].emplace_front(std::string(key), value, keyHash);
+    Entry& entry = newEntry(key, value, keyHash);
+    Entry*& head = heads_[keyHash % heads_.size()];
+    entry.next = head;
+    head = &entry;
     ++size_;
     if (!index_.empty()) {
       index_.insert(entry);
-    } else if (size_ > INDEX_FROM_KEYS_PER_BUCKET * buckets_.size()) {
+    } else if (size_ > INDEX_FROM_KEYS_PER_BUCKET * heads_.size()) {
       indexAllEntries();
     }
     return {&entry.value, true};
@@ -63,27 +69,29 @@ public:
   // Removes key; an absent key is no error.
   void erase(std::string_view key) {
     const std::uint32_t keyHash = hash(key);
-    Chain& chain = buckets_[keyHash % buckets_.size()];
-    size_ -= chain.remove_if([&](const Entry& entry) {
-      if (entry.hash != keyHash || entry.key != key) {
-        return false;
+    for (Entry** link = &heads_[keyHash % heads_.size()]; *link != nullptr; link = &(*link)->next) {
+      Entry& entry = **link;
+      if (entry.hash == keyHash && entry.key == key) {
+        if (!index_.empty()) {
+          index_.erase(entry);
+        }
+        *link = entry.next;
+        unused_.push_back(&entry);
+        --size_;
+        return;
       }
-      if (!index_.empty()) {
-        index_.erase(entry);
-      }
-      return true;
-    });
+    }
   }
 
   std::size_t size() const { return size_; }
-  std::size_t bucketCount() const { return buckets_.size(); }
+  std::size_t bucketCount() const { return heads_.size(); }
 
   // Calls visit(key, value) bucket by bucket, each chain newest first.
   template <class Visitor>
   void forEach(Visitor&& visit) const {
-    for (const Chain& chain : buckets_) {
-      for (const Entry& entry : chain) {
-        visit(entry.key, entry.value);
+    for (const Entry* head : heads_) {
+      for (const Entry* entry = head; entry != nullptr; entry = entry->next) {
+        visit(entry->key, entry->value);
       }
     }
   }
@@ -99,37 +107,51 @@ public:
 
 private:
   struct Entry {
-    Entry(std::string k, const Value& v, std::uint32_t h) : key(std::move(k)), value(v), hash(h) {}
+    Entry(std::string_view k, const Value& v, std::uint32_t h) : key(k), value(v), hash(h) {}
     std::string key;
     Value value;
     std::uint32_t hash;
+    Entry* next = nullptr;
   };
-  using Chain = std::forward_list<Entry>;
 
   static constexpr std::size_t INDEX_FROM_KEYS_PER_BUCKET = 2;
+
+  Entry& newEntry(std::string_view key, const Value& value, std::uint32_t keyHash) {
+    if (unused_.empty()) {
+      return entries_.emplace_back(key, value, keyHash);
+    }
+    Entry& entry = *unused_.back();
+    unused_.pop_back();
+    entry.key.assign(key);
+    entry.value = value;
+    entry.hash = keyHash;
+    return entry;
+  }
 
   Entry* findEntry(std::string_view key, std::uint32_t keyHash) const {
     const auto matches = [key](const Entry& entry) { return entry.key == key; };
     if (!index_.empty()) {
       return index_.find(keyHash, matches);
     }
-    for (const Entry& entry : buckets_[keyHash % buckets_.size()]) {
-      if (entry.hash == keyHash && matches(entry)) {
-        return const_cast<Entry*>(&entry);
+    for (Entry* entry = heads_[keyHash % heads_.size()]; entry != nullptr; entry = entry->next) {
+      if (entry->hash == keyHash && matches(*entry)) {
+        return entry;
       }
     }
     return nullptr;
   }
 
   void indexAllEntries() {
-    for (Chain& chain : buckets_) {
-      for (Entry& entry : chain) {
-        index_.insert(entry);
+    for (Entry* head : heads_) {
+      for (Entry* entry = head; entry != nullptr; entry = entry->next) {
+        index_.insert(*entry);
       }
     }
   }
 
-  std::vector<Chain> buckets_;
+  std::vector<Entry*> heads_;     // each bucket's chain, newest first
+  std::deque<Entry> entries_;     // every entry ever made; a deque never moves them
+  std::vector<Entry*> unused_;    // erased entries, for new keys to take
   std::size_t size_ = 0;
   LookupIndex<Entry> index_;
 };

@@ -1,32 +1,13 @@
 #include "core/StatementLine.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "core/OperandText.h"
 #include "frontend/CharClass.h"
-
-namespace {
-
-constexpr std::size_t BLOCK = sizeof(std::uint64_t);
-
-// Statements are mostly indented by eight blanks, which one comparison passes over.
-bool isBlankBlock(std::string_view text, std::size_t position) {
-  constexpr std::uint64_t BLANKS = 0x2020202020202020u;
-  std::uint64_t block = 0;
-  if (text.size() - position < BLOCK) {
-    return false;
-  }
-  std::memcpy(&block, text.data() + position, BLOCK);
-  return block == BLANKS;
-}
-
-}  // namespace
+#include "frontend/TextScan.h"
 
 std::optional<std::string_view> WordScanner::nextWord() {
-  while (isBlankBlock(line_, position_)) {
-    position_ += BLOCK;
-  }
+  position_ = skipBlankBlocks(line_, position_);
   while (position_ < line_.size() && isWordSeparator(line_[position_])) {
     ++position_;
   }
@@ -51,8 +32,8 @@ std::optional<std::string_view> WordScanner::rest() {
   if (position_ == line_.size()) {
     return std::nullopt;
   }
-  const std::size_t lineEnd = line_.find('\n', position_);
-  const std::size_t end = lineEnd == std::string_view::npos ? line_.size() : lineEnd;
+  // A line holds a line feed only at its end.
+  const std::size_t end = line_.back() == '\n' ? line_.size() - 1 : line_.size();
   const std::string_view text = line_.substr(position_, end - position_);
   position_ = end;
   return text;

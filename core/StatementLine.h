@@ -7,7 +7,8 @@
 #include "frontend/LineRecord.h"
 
 // Splits a line of the preprocessed source into words separated by space, tab and
-// line feed, the way both passes read a statement.
+// line feed, the way both passes read a statement. A line holds a line feed only
+// at its end, as the source buffer hands lines out.
 class WordScanner {
 public:
   explicit WordScanner(std::string_view line) : line_(line) {}

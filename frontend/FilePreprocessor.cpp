@@ -46,7 +46,7 @@ public:
         if (line->tooLong) {
           report(ERR_LINE_TOO_LONG);
         }
-        processLine(withoutLineEnd(line->text));
+        processLine(line->text);
       }
     });
     if (blocks_.depth() != 0) {
@@ -55,30 +55,37 @@ public:
   }
 
 private:
-  void processLine(std::string_view line) {
+  // `read` is the line as the reader hands it out, with its line end.
+  void processLine(std::string_view read) {
     if (job_.console->cancelRequested()) {
       job_.status = STATUS_CANCELED;
     }
+    const std::string_view line = withoutLineEnd(read);
     // Definitions and the name tests see the line before expansion, so that they
     // name the macros themselves.
     if (isDirectiveLine(line) && handleRawDirective(line)) {
       return;
     }
     // Expansion runs in inactive blocks too: the #IF, #ELSE and #ENDIF found there
-    // are seen through it, and so are its diagnostics.
-    expander_.expand(line, expanded_);
-    const SplitWord first = splitFirstWord(expanded_.view());
+    // are seen through it, and so are its diagnostics. Most lines call no macro and
+    // are taken as they were read.
+    const bool unchanged = expander_.leavesUnchanged(line);
+    if (!unchanged) {
+      expander_.expand(line, expanded_);
+    }
+    const std::string_view text = unchanged ? line : expanded_.view();
+    const SplitWord first = splitFirstWord(text);
     if (first.word.empty()) {
       return;
     }
     if (equalsIgnoringCase(first.word, ".END")) {
       ended_ = true;
-    } else if (isDirectiveLine(expanded_.view())) {
+    } else if (isDirectiveLine(text)) {
       handleExpandedDirective(first);
     } else if (job_.status > STATUS_ERRORS) {
       ended_ = true;
     } else if (blocks_.active()) {
-      writeStatements();
+      writeStatements(unchanged ? read : std::string_view{});
     }
   }
 
@@ -182,9 +189,20 @@ private:
   }
 
   // Every statement of the line gets a record of its own, all naming this line.
-  // The line ends are counted in the text itself, so that one that came in with a
-  // built-in name (a file name may hold one) still gets its record.
-  void writeStatements() {
+  // `read` is the line as read, line end included, when expansion left it as it
+  // was: without a backslash it is one statement and is written as it stands.
+  // Otherwise the line ends are counted in the text itself, so that one that came
+  // in with a built-in name (a file name may hold one) still gets its record.
+  void writeStatements(std::string_view read) {
+    if (!read.empty() && read.find('\\') == std::string_view::npos) {
+      job_.source->writeLine(read);
+      job_.source->addLine(fileIndex_, reader_.lineNumber());
+      return;
+    }
+    if (!read.empty()) {
+      expanded_.clear();
+      expanded_.append(withoutLineEnd(read));
+    }
     splitStatements(expanded_.chars());
     const std::string_view statements = expanded_.terminated();
     job_.source->writeLine(statements);

@@ -20,6 +20,11 @@ public:
 
   // Expands line (without its line end) into out.
   void expand(std::string_view line, BoundedLine& out);
+  // True when expand would give back the line exactly as it is: it fits and holds
+  // no word that could name a macro.
+  bool leavesUnchanged(std::string_view line) const {
+    return line.size() < BoundedLine::CAPACITY && !mayCallAMacro(line);
+  }
 
 private:
   bool mayCallAMacro(std::string_view line) const;

@@ -160,3 +160,23 @@ TEST(ChainedHashMapWithManyKeys, WalksBucketsInOrderAndChainsNewestFirst) {
   }
   EXPECT_EQ(walk(map), order);
 }
+
+// A new key may take the place an erased one left; it still goes to the front of
+// its own chain.
+TEST(ChainedHashMap, ANewKeyAfterAnEraseGoesToTheFrontOfItsChain) {
+  Map map(1);
+  map.set("a", 1);
+  map.set("b", 2);
+  map.set("c", 3);
+  map.erase("b");
+  map.set("d", 4);
+  map.set("b", 5);
+  EXPECT_EQ(walk(map), (std::vector<std::pair<std::string, int>>{{"b", 5}, {"d", 4}, {"c", 3}, {"a", 1}}));
+  EXPECT_EQ(map.size(), 4u);
+  map.erase("a");
+  map.erase("b");
+  map.erase("c");
+  map.erase("d");
+  EXPECT_EQ(map.size(), 0u);
+  EXPECT_TRUE(walk(map).empty());
+}
