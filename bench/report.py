@@ -65,13 +65,19 @@ def main(argv):
     w("| pasmo | %s |" % info["pasmo_version"])
     w("| hyperfine | %s |" % info["hyperfine_version"])
     w("")
+    if float(info["load_before"].split()[0]) >= 1 or float(info["load_after"].split()[0]) >= 1:
+        w("The machine was shared with other work while this ran (load average at "
+          "or above 1 on %s cores), so the wall-clock figures include some waiting; "
+          "the CPU column is the steadier one." % info["nproc"])
+        w("")
     w("## Method")
     w("")
     w("- Sources: `bench/generate.py --seed %s --per-file %s --lines N`: every Z80 "
       "instruction kind, a label every eight lines or so, forward and backward "
       "jumps and calls, equates, data lines and comments; one file per %s lines, "
       "each assembled on its own at origin %04Xh. The three variants of a file "
-      "differ only in the origin line, equates and data directives."
+      "differ only in the origin line, equates and data directives. Left out "
+      "because pasmo rejects them: `in f,(c)` (`in (c)`) and `out (c),0`."
       % (info["seed"], info["per_file"], info["per_file"], info["org"]))
     w("- Time: hyperfine, %s runs after %s warm-up run, of one shell loop over all "
       "files of a size: `quarn -h file` (source to hex listing), `pasmo --bin file "
