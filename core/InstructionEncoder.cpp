@@ -6,6 +6,7 @@
 #include "core/OperandText.h"
 #include "core/OperandWalker.h"
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 
 namespace {
@@ -19,7 +20,10 @@ constexpr std::int32_t HIGHEST_BIT = 7;
 class InstructionEncoder {
 public:
   InstructionEncoder(AssemblyJob& job, const TableEntry& entry, int lineIndex)
-      : job_(job), entry_(entry), lineIndex_(lineIndex) {}
+      : job_(job),
+        entry_(entry),
+        lineIndex_(lineIndex),
+        checkIndirection_((appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0) {}
 
   void readArguments(std::string_view text);
   void emit(OutputImage& image);
@@ -36,6 +40,7 @@ private:
   AssemblyJob& job_;
   const TableEntry& entry_;
   int lineIndex_;
+  bool checkIndirection_;  // read from the process-wide settings, not the job's copy
   int argCount_ = 0;
   std::int32_t bitNumber_ = 0;
   std::uint16_t argValue_ = 0;
@@ -57,7 +62,7 @@ void InstructionEncoder::readArguments(std::string_view text) {
       if (p == text.size() && q < pattern.size()) {
         return;
       }
-      mergeArgument(evaluateArgument(argumentText(text.substr(start, p - start), q)));
+      mergeArgument(evaluateArgument(argumentText(slice(text, start, p), q)));
     }
     if (p >= text.size() || q >= pattern.size()) {
       return;
@@ -90,7 +95,7 @@ bool InstructionEncoder::argumentOwnsOnlyTheLowByte() const {
 }
 
 std::uint16_t InstructionEncoder::evaluateArgument(std::string_view argument) {
-  if ((appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0 && looksLikeIndirection(argument)) {
+  if (checkIndirection_ && looksLikeIndirection(argument)) {
     job_.report(407, lineIndex_, argument);
   }
   const bool byteContext = (entry_.argSize == 1 || argumentOwnsOnlyTheLowByte()) && entry_.modifier != MOD_R1;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
 
 // Small scanners over a directive's operand text. They work on views into the
 // line, so reading an operand never copies it.
@@ -23,7 +24,7 @@ inline std::string_view trimSpace(std::string_view text) {
   while (last > first && isSpace(text[last - 1])) {
     --last;
   }
-  return text.substr(first, last - first);
+  return slice(text, first, last);
 }
 
 // Words are separated by space, tab and line feed only, as the passes split them.
@@ -45,7 +46,7 @@ inline std::optional<std::string_view> nextWord(std::optional<std::string_view> 
   if (last == first) {
     return std::nullopt;
   }
-  return text->substr(first, last - first);
+  return slice(*text, first, last);
 }
 
 // One item of a comma-separated list: its text up to the next comma (or the end),
@@ -63,5 +64,5 @@ inline std::size_t stepOverComma(std::string_view text, std::size_t pos) {
 inline ListItem takeListItem(std::string_view text, std::size_t pos) {
   const std::size_t comma = text.find(',', pos);
   const std::size_t end = comma == std::string_view::npos ? text.size() : comma;
-  return {text.substr(pos, end - pos), stepOverComma(text, end)};
+  return {slice(text, pos, end), stepOverComma(text, end)};
 }

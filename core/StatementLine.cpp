@@ -18,7 +18,7 @@ std::optional<std::string_view> WordScanner::nextWord() {
   if (position_ == start) {
     return std::nullopt;
   }
-  const std::string_view word = line_.substr(start, position_ - start);
+  const std::string_view word = slice(line_, start, position_);
   if (position_ < line_.size()) {
     ++position_;
   }
@@ -34,7 +34,7 @@ std::optional<std::string_view> WordScanner::rest() {
   }
   // A line holds a line feed only at its end.
   const std::size_t end = line_.back() == '\n' ? line_.size() - 1 : line_.size();
-  const std::string_view text = line_.substr(position_, end - position_);
+  const std::string_view text = slice(line_, position_, end);
   position_ = end;
   return text;
 }
@@ -87,10 +87,10 @@ StatementSpan spanOf(const StatementLine& statement, std::string_view line) {
 StatementLine statementAt(std::string_view line, StatementSpan span) {
   StatementLine statement;
   if (span.wordLength > 0) {
-    statement.word = line.substr(span.wordStart, span.wordLength);
+    statement.word = slice(line, span.wordStart, span.wordStart + span.wordLength);
   }
   if (span.restLength > 0) {
-    statement.rest = line.substr(span.restStart, span.restLength);
+    statement.rest = slice(line, span.restStart, span.restStart + span.restLength);
   }
   return statement;
 }

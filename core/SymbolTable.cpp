@@ -13,8 +13,8 @@ void appendKeyPart(std::string& key, std::string_view text, bool foldCase) {
     return;
   }
   const std::size_t start = key.size();
-  key.resize(start + text.size());
-  std::transform(text.begin(), text.end(), key.begin() + static_cast<std::ptrdiff_t>(start), toUpper);
+  key.append(text);
+  std::transform(key.begin() + static_cast<std::ptrdiff_t>(start), key.end(), key.begin() + static_cast<std::ptrdiff_t>(start), toUpper);
 }
 
 bool isLocalLabel(std::string_view name, char localLabelChar) {

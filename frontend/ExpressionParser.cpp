@@ -2,6 +2,7 @@
 
 #include "app/AssemblerSettings.h"
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 
 namespace {
@@ -393,7 +394,7 @@ std::uint32_t ExpressionParser::parseLabel() {
   while (!atEnd() && isNameChar(text_[pos_])) {
     ++pos_;
   }
-  const std::string_view name = text_.substr(start, pos_ - start);
+  const std::string_view name = slice(text_, start, pos_);
   if (job_.symbols) {
     job_.buildSymbolKey(name, job_.exprKey);
     const auto [symbol, added] = job_.symbols->tryEmplace(job_.exprKey, Symbol{SYM_EQUATE, 0});

@@ -41,7 +41,7 @@ bool MacroExpander::mayCallAMacro(std::string_view line) const {
     if (position > 0 && isWordChar(line[position - 1])) {
       continue;
     }
-    if (macros_.mayName(line.substr(position, wordEnd(line, position) - position))) {
+    if (macros_.mayName(slice(line, position, wordEnd(line, position)))) {
       return true;
     }
   }
@@ -83,7 +83,7 @@ void MacroExpander::expandCalls(std::string_view line, BoundedLine& out) {
 // position after the word and its arguments.
 std::size_t MacroExpander::expandWord(std::string_view line, std::size_t start, BoundedLine& out) {
   std::size_t position = wordEnd(line, start);
-  const std::string_view name = line.substr(start, position - start);
+  const std::string_view name = slice(line, start, position);
   const MacroDef* definition = macros_.mayName(name) ? macros_.find(name) : nullptr;
   if (definition == nullptr) {
     out.append(name);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "frontend/TextScan.h"
+
 int SourceBuffer::addFile(std::string path) {
   files_.push_back(std::move(path));
   fileSet_.insert(files_.back());
@@ -37,11 +39,11 @@ std::optional<std::string_view> SourceBuffer::readLine(std::size_t max) {
   if (position_ >= text_.size()) {
     return std::nullopt;
   }
-  const std::string_view rest = std::string_view(text_).substr(position_);
+  const std::string_view rest = slice(text_, position_, text_.size());
   const std::size_t lineEnd = rest.find('\n');
   const std::size_t count = std::min(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1, max);
   position_ += count;
-  return rest.substr(0, count);
+  return slice(rest, 0, count);
 }
 
 const std::string& SourceBuffer::fileNameOf(int lineIndex) const {
