@@ -1,63 +1,55 @@
 #include "core/OperandShape.h"
 
 #include <algorithm>
-#include <cstring>
-#include <span>
-#include <string>
 
 #include "frontend/CharClass.h"
 
 namespace {
 
-// Operand texts of a line fit this; longer ones (only made by hand) get a buffer
-// of their own.
-constexpr std::size_t USUAL_TEXT = 256;
+constexpr std::size_t WORD = 8;
+
+std::uint64_t byteAt(char c, std::size_t place) {
+  return std::uint64_t{static_cast<unsigned char>(c)} << (8 * (place % WORD));
+}
 
 }  // namespace
 
+// Characters are packed by value, the first one in the lowest byte of the first
+// word, so that patterns and texts are packed alike on any machine.
 std::array<std::uint64_t, 2> packHead(std::string_view text) {
-  std::array<char, OperandShape::HEAD> bytes{};
-  std::copy_n(text.begin(), std::min(text.size(), bytes.size()), bytes.begin());
   std::array<std::uint64_t, 2> words{};
-  std::memcpy(words.data(), bytes.data(), bytes.size());
+  for (std::size_t i = 0; i < std::min(text.size(), OperandShape::HEAD); ++i) {
+    words[i / WORD] |= byteAt(text[i], i);
+  }
   return words;
 }
 
+// The last character goes to the highest byte, as a shift register would put it.
 std::uint64_t packTail(std::string_view text) {
-  std::array<char, OperandShape::TAIL> bytes{};
-  const std::size_t count = std::min(text.size(), bytes.size());
-  std::copy_n(text.end() - static_cast<std::ptrdiff_t>(count), count, bytes.end() - static_cast<std::ptrdiff_t>(count));
   std::uint64_t word = 0;
-  std::memcpy(&word, bytes.data(), bytes.size());
+  for (const char c : text.substr(text.size() - std::min(text.size(), OperandShape::TAIL))) {
+    word = (word >> 8) | byteAt(c, WORD - 1);
+  }
   return word;
 }
 
-// The text's characters other than white space, upper-cased, are gathered without
-// a branch per character, between TAIL zero bytes in front (the tail of a short
-// text) and HEAD zero bytes behind (the head of a short text).
+// The words are built in registers as the characters go by, rather than stored
+// byte by byte and read back as words, which would stall on every text.
 OperandShape shapeOf(std::string_view text) {
-  std::array<char, OperandShape::TAIL + USUAL_TEXT + OperandShape::HEAD> usual;
-  std::string unusual;
-  std::span<char> buffer = usual;
-  if (text.size() > USUAL_TEXT) {
-    unusual.resize(OperandShape::TAIL + text.size() + OperandShape::HEAD);
-    buffer = unusual;
-  }
-  std::fill_n(buffer.begin(), OperandShape::TAIL, '\0');
-  char* const kept = buffer.data() + OperandShape::TAIL;
-  std::size_t count = 0;
-  for (const char c : text) {
-    kept[count] = toUpper(c);
-    count += isSpace(c) ? 0 : 1;
-  }
-  std::fill_n(kept + count, OperandShape::HEAD, '\0');
-
   OperandShape shape;
-  shape.length = count;
-  if (count > 0) {
-    shape.firstKey = static_cast<unsigned char>(kept[0]);
+  for (const char c : text) {
+    if (isSpace(c)) {
+      continue;
+    }
+    const char upper = toUpper(c);
+    if (shape.length < OperandShape::HEAD) {
+      shape.head[shape.length / WORD] |= byteAt(upper, shape.length);
+    }
+    shape.tail = (shape.tail >> 8) | byteAt(upper, WORD - 1);
+    ++shape.length;
   }
-  std::memcpy(shape.head.data(), kept, OperandShape::HEAD);
-  std::memcpy(&shape.tail, kept + count - OperandShape::TAIL, OperandShape::TAIL);
+  if (shape.length > 0) {
+    shape.firstKey = static_cast<int>(shape.head[0] & 0xFF);
+  }
   return shape;
 }

@@ -17,8 +17,8 @@ struct OperandShape {
   // Marks a text without any such character (blank), and an empty pattern.
   static constexpr int BLANK = 256;
 
-  std::array<std::uint64_t, 2> head{};  // zero-padded at the end
-  std::uint64_t tail = 0;               // zero-padded at the front
+  std::array<std::uint64_t, 2> head{};  // zero-padded after the text
+  std::uint64_t tail = 0;               // zero-padded before the text
   std::size_t length = 0;               // how many such characters the text holds
   int firstKey = BLANK;                 // the first of them as an unsigned byte
 };

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
 
 namespace {
 
@@ -17,6 +18,20 @@ std::optional<unsigned> digitValue(char c, unsigned base) {
   return value;
 }
 
+// The largest magnitude that can take one more digit of the base without
+// overflowing; the bases are known, so no division is made per number.
+constexpr std::uint64_t largestToShift(unsigned base) {
+  constexpr std::uint64_t LARGEST = std::numeric_limits<std::uint64_t>::max();
+  switch (base) {
+    case 8:
+      return LARGEST / 8;
+    case 10:
+      return LARGEST / 10;
+    default:
+      return LARGEST / 16;
+  }
+}
+
 }  // namespace
 
 bool TableLineScanner::atHexPrefix() const {
@@ -25,9 +40,7 @@ bool TableLineScanner::atHexPrefix() const {
 }
 
 std::optional<TableLineScanner::Number> TableLineScanner::number(unsigned base) {
-  while (position_ < text_.size() && isSpace(text_[position_])) {
-    ++position_;
-  }
+  position_ = skipSpacesFrom(text_, position_);
   Number number;
   if (position_ < text_.size() && (text_[position_] == '+' || text_[position_] == '-')) {
     number.negative = text_[position_++] == '-';
@@ -40,14 +53,14 @@ std::optional<TableLineScanner::Number> TableLineScanner::number(unsigned base) 
   }
   const std::size_t start = position_;
   constexpr std::uint64_t LARGEST = std::numeric_limits<std::uint64_t>::max();
-  const std::uint64_t largestToShift = LARGEST / base;
+  const std::uint64_t shiftable = largestToShift(base);
   while (position_ < text_.size()) {
     const auto digit = digitValue(text_[position_], base);
     if (!digit) {
       break;
     }
     const std::uint64_t shifted = number.magnitude * base;
-    number.overflowed = number.overflowed || number.magnitude > largestToShift || shifted > LARGEST - *digit;
+    number.overflowed = number.overflowed || number.magnitude > shiftable || shifted > LARGEST - *digit;
     number.magnitude = shifted + *digit;
     ++position_;
   }
@@ -58,9 +71,7 @@ std::optional<TableLineScanner::Number> TableLineScanner::number(unsigned base) 
 }
 
 std::optional<std::string_view> TableLineScanner::word(std::size_t maxLength) {
-  while (position_ < text_.size() && isSpace(text_[position_])) {
-    ++position_;
-  }
+  position_ = skipSpacesFrom(text_, position_);
   const std::size_t start = position_;
   while (position_ < text_.size() && !isSpace(text_[position_]) && position_ - start < maxLength) {
     ++position_;
