@@ -1,6 +1,5 @@
 #include "core/InstructionEncoder.h"
 
-#include "app/AssemblerSettings.h"
 #include "core/IndirectionCheck.h"
 #include "core/OperandMatcher.h"
 #include "core/OperandText.h"
@@ -19,11 +18,8 @@ constexpr std::int32_t HIGHEST_BIT = 7;
 // The state of one instruction while its arguments are merged into its bytes.
 class InstructionEncoder {
 public:
-  InstructionEncoder(AssemblyJob& job, const TableEntry& entry, int lineIndex)
-      : job_(job),
-        entry_(entry),
-        lineIndex_(lineIndex),
-        checkIndirection_((appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0) {}
+  InstructionEncoder(AssemblyJob& job, const TableEntry& entry, int lineIndex, bool checkIndirection)
+      : job_(job), entry_(entry), lineIndex_(lineIndex), checkIndirection_(checkIndirection) {}
 
   void readArguments(std::string_view text);
   void emit(OutputImage& image);
@@ -40,7 +36,7 @@ private:
   AssemblyJob& job_;
   const TableEntry& entry_;
   int lineIndex_;
-  bool checkIndirection_;  // read from the process-wide settings, not the job's copy
+  bool checkIndirection_;
   int argCount_ = 0;
   std::int32_t bitNumber_ = 0;
   std::uint16_t argValue_ = 0;
@@ -202,8 +198,8 @@ void InstructionEncoder::emit(OutputImage& image) {
 }  // namespace
 
 void encodeInstruction(AssemblyJob& job, const TableEntry& entry, std::optional<std::string_view> operands,
-                       int lineIndex, OutputImage& image) {
-  InstructionEncoder encoder(job, entry, lineIndex);
+                       int lineIndex, OutputImage& image, bool checkIndirection) {
+  InstructionEncoder encoder(job, entry, lineIndex, checkIndirection);
   if (operands) {
     encoder.readArguments(*operands);
   }

@@ -1,3 +1,4 @@
+#include "app/AssemblerSettings.h"
 #include "core/InstructionEncoder.h"
 #include "core/LineCursor.h"
 #include "core/StatementLine.h"
@@ -13,7 +14,7 @@ StatementLine statementOf(const AssemblyJob& job, std::string_view line, int lin
   return span.described() ? statementAt(line, span) : splitStatement(line, job.localLabelChar);
 }
 
-void assembleLine(AssemblyJob& job, std::string_view line, int lineIndex, OutputImage& image) {
+void assembleLine(AssemblyJob& job, std::string_view line, int lineIndex, OutputImage& image, bool checkIndirection) {
   const StatementLine statement = statementOf(job, line, lineIndex);
   if (!statement.word) {
     return;
@@ -23,7 +24,7 @@ void assembleLine(AssemblyJob& job, std::string_view line, int lineIndex, Output
     job.directivePassTwo(word, statement.rest, lineIndex, image);
   } else if (isLetter(word.front())) {
     if (const TableEntry* entry = job.source->entryOf(lineIndex)) {
-      encodeInstruction(job, *entry, statement.rest, lineIndex, image);
+      encodeInstruction(job, *entry, statement.rest, lineIndex, image, checkIndirection);
     }
   }
 }
@@ -42,13 +43,17 @@ void AssemblyJob::passTwo(OutputImage& image) {
   origin = 0;
   originOffset = 0;
   LineCursor lines(*source);
+  // Pass 1 counted every byte the lines will write.
+  image.reserve(image.length() + static_cast<std::size_t>(std::int64_t{codeBytes} + dataBytes));
+  // Read from the process-wide settings, not the job's copy.
+  const bool checkIndirection = (appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0;
   guardStage([&] {
     while (const auto line = lines.next()) {
       if (status > STATUS_ERRORS) {
         return;
       }
       if (source->emitsOf(lines.index()) != 0) {
-        assembleLine(*this, *line, lines.index(), image);
+        assembleLine(*this, *line, lines.index(), image, checkIndirection);
       }
     }
   });

@@ -20,6 +20,8 @@ public:
     }
   }
   void seek(std::size_t offset) { position_ = offset; }
+  // Makes room for this many bytes in all, so that writing them does not copy the image.
+  void reserve(std::size_t length) { bytes_.reserve(length); }
   // Reads one byte at the position; returns 1, or 0 at the end.
   int read(std::uint8_t& byte);
   // Reads every byte from the position to the end at once.

@@ -1,5 +1,7 @@
 #include "plugins/common/AtomicFile.h"
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -31,9 +33,18 @@ struct TemporaryFile {
   FileHandle handle;
 };
 
-// "x" makes the open fail rather than reuse a file that already exists.
+// Names need only be unlikely to clash: "x" makes the open fail rather than reuse a
+// file that already exists, and another name is tried then. The clock and an
+// address of this run seed them; a random device would cost more than the write
+// (it asks the processor for its features, which is slow in a virtual machine).
+std::uint64_t nameSeed() {
+  const int local = 0;
+  const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  return now ^ static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&local));
+}
+
 std::optional<TemporaryFile> createTemporaryBeside(const fs::path& target) {
-  std::mt19937_64 random{std::random_device{}()};
+  std::mt19937_64 random{nameSeed()};
   for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt) {
     fs::path candidate = temporaryNameBeside(target, random);
     if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
