@@ -145,7 +145,7 @@ int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
 
 int AssemblyJob::parseTableEntry(std::string& text) {
   for (char& c : text) {
-    c = toUpper(c);
+    c = charclass::upperCaseOf(c);
   }
   TableFields fields;
   if (scanTableFields(text, fields) < MIN_TABLE_FIELDS) {

@@ -36,20 +36,29 @@ std::uint64_t packTail(std::string_view text) {
 // The words are built in registers as the characters go by, rather than stored
 // byte by byte and read back as words, which would stall on every text.
 OperandShape shapeOf(std::string_view text) {
-  OperandShape shape;
+  std::uint64_t head0 = 0;
+  std::uint64_t head1 = 0;
+  std::uint64_t tail = 0;
+  std::size_t count = 0;
   for (const char c : text) {
     if (isSpace(c)) {
       continue;
     }
     const char upper = toUpper(c);
-    if (shape.length < OperandShape::HEAD) {
-      shape.head[shape.length / WORD] |= byteAt(upper, shape.length);
+    if (count < WORD) {
+      head0 |= byteAt(upper, count);
+    } else if (count < OperandShape::HEAD) {
+      head1 |= byteAt(upper, count);
     }
-    shape.tail = (shape.tail >> 8) | byteAt(upper, WORD - 1);
-    ++shape.length;
+    tail = (tail >> 8) | byteAt(upper, WORD - 1);
+    ++count;
   }
-  if (shape.length > 0) {
-    shape.firstKey = static_cast<int>(shape.head[0] & 0xFF);
+  OperandShape shape;
+  shape.head = {head0, head1};
+  shape.tail = tail;
+  shape.length = count;
+  if (count > 0) {
+    shape.firstKey = static_cast<int>(head0 & 0xFF);
   }
   return shape;
 }

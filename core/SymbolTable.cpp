@@ -14,7 +14,8 @@ void appendKeyPart(std::string& key, std::string_view text, bool foldCase) {
   }
   const std::size_t start = key.size();
   key.append(text);
-  std::transform(key.begin() + static_cast<std::ptrdiff_t>(start), key.end(), key.begin() + static_cast<std::ptrdiff_t>(start), toUpper);
+  std::transform(key.begin() + static_cast<std::ptrdiff_t>(start), key.end(), key.begin() + static_cast<std::ptrdiff_t>(start),
+                 charclass::upperCaseOf);
 }
 
 bool isLocalLabel(std::string_view name, char localLabelChar) {

@@ -45,10 +45,15 @@ constexpr std::array<std::uint8_t, 256> makeTable() {
 
 inline constexpr std::array<std::uint8_t, 256> TABLE = makeTable();
 
+// The upper-case form of a character, computed. Loops over whole texts use this
+// form, which the compiler turns into vector code; single characters are looked
+// up in a table of it (toUpper below), which is one load.
+constexpr char upperCaseOf(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
 constexpr std::array<char, 256> makeUpperTable() {
   std::array<char, 256> table{};
   for (std::size_t c = 0; c < table.size(); ++c) {
-    table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    table[c] = upperCaseOf(static_cast<char>(c));
   }
   return table;
 }
