@@ -30,6 +30,7 @@ public:
       : job_(job),
         macros_(macros),
         reader_(path, *job.console),
+        backslashes_(reader_.searchFor('\\')),
         expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
@@ -69,7 +70,7 @@ private:
     // Expansion runs in inactive blocks too: the #IF, #ELSE and #ENDIF found there
     // are seen through it, and so are its diagnostics. Most lines call no macro and
     // are taken as they were read.
-    const bool unchanged = expander_.leavesUnchanged(line);
+    const bool unchanged = (line.size() < BoundedLine::CAPACITY && !lineMayNameAMacro()) || expander_.leavesUnchanged(line);
     if (!unchanged) {
       expander_.expand(line, expanded_);
     }
@@ -87,6 +88,21 @@ private:
     } else if (blocks_.active()) {
       writeStatements(unchanged ? read : std::string_view{});
     }
+  }
+
+  // False when the line just read holds no character that a macro name starts
+  // with. While all names start alike (the built-in names do), that character is
+  // searched for through the file's text rather than line by line.
+  bool lineMayNameAMacro() {
+    const std::string_view starts = macros_.nameStarts();
+    if (starts.size() != 1) {
+      return !starts.empty();
+    }
+    if (!nameStarts_ || nameStartChar_ != starts.front()) {
+      nameStartChar_ = starts.front();
+      nameStarts_.emplace(reader_.searchFor(nameStartChar_));
+    }
+    return reader_.lastPieceMayHold(*nameStarts_);
   }
 
   bool handleRawDirective(std::string_view line) {
@@ -194,7 +210,7 @@ private:
   // Otherwise the line ends are counted in the text itself, so that one that came
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
-    if (!read.empty() && read.find('\\') == std::string_view::npos) {
+    if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
       job_.source->writeLine(read);
       job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
@@ -219,6 +235,9 @@ private:
   AssemblyJob& job_;
   MacroTable& macros_;
   SourceLineReader reader_;
+  NextOccurrence backslashes_;  // statement separators in the file's text
+  std::optional<NextOccurrence> nameStarts_;
+  char nameStartChar_ = 0;
   MacroExpander expander_;
   ConditionalBlocks blocks_;
   BoundedLine expanded_;

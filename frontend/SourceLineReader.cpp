@@ -28,6 +28,7 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
     cannotOpen(path, console);
   }
   content_ = std::move(*text);
+  semicolons_.emplace(content_, ';');
 }
 
 // Counted in stretches of at most 255 characters with a byte-sized count, which
@@ -93,6 +94,7 @@ std::span<char> SourceLineReader::readPiece() {
   const void* lineFeed = std::memchr(start, '\n', available);
   const std::size_t length =
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : available;
+  pieceStart_ = position_;
   position_ += length;
   return {start, length};
 }
@@ -101,7 +103,7 @@ std::span<char> SourceLineReader::readPiece() {
 // single quote protects the character right after it. Most lines hold no
 // semicolon at all, and then none of them needs the scan.
 std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> line) {
-  if (std::memchr(line.data(), ';', line.size()) == nullptr) {
+  if (!lastPieceMayHold(*semicolons_)) {
     return std::nullopt;
   }
   for (std::size_t i = 0; i < line.size(); ++i) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "frontend/NextOccurrence.h"
+
 class ConsoleSink;
 
 // One source file, handed out line by line. The file is read whole when it is
@@ -26,6 +28,9 @@ public:
   // "Error opening file <path>" on the console (ProgramExit); one that cannot be
   // read throws FileError.
   SourceLineReader(const std::string& path, ConsoleSink& console);
+  // Searches through the text point into it.
+  SourceLineReader(const SourceLineReader&) = delete;
+  SourceLineReader& operator=(const SourceLineReader&) = delete;
 
   std::optional<Line> nextLine();
 
@@ -33,16 +38,24 @@ public:
   // The size of the file's text and the number of lines in it, known once it is opened.
   std::size_t length() const { return content_.size(); }
   std::size_t lineCount() const;
+
+  // A search for a character through the file's text, and whether the line read
+  // last may hold it. Cutting a comment or a long line only ever takes characters
+  // away, so "may" errs only towards yes.
+  NextOccurrence searchFor(char c) const { return NextOccurrence(content_, c, pieceStart_); }
+  bool lastPieceMayHold(NextOccurrence& search) const { return search.within(pieceStart_, position_); }
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
 
 private:
   std::span<char> readPiece();
-  static std::optional<std::size_t> commentStart(std::span<const char> line);
+  std::optional<std::size_t> commentStart(std::span<const char> line);
   static std::string_view textOf(std::span<const char> piece) { return {piece.data(), piece.size()}; }
 
   std::string content_;
   std::size_t position_ = 0;
+  std::size_t pieceStart_ = 0;                 // where the line read last began in the text
+  std::optional<NextOccurrence> semicolons_;   // made once the text is read
   std::string fullPath_;
   int lineNumber_ = 0;
   std::array<char, MAX_READ + 1> lastLine_{};  // a last line that needs its line end added
