@@ -24,6 +24,12 @@ namespace {
 // Directives count only when their "#" stands in the first column.
 bool isDirectiveLine(std::string_view text) { return !text.empty() && text.front() == '#'; }
 
+// Whether the word that opens the text is .END, in any case. Most words do not
+// start with a dot and are not read to their end.
+bool isEndWord(std::string_view text) {
+  return !text.empty() && text.front() == '.' && equalsIgnoringCase(splitFirstWord(text).word, ".END");
+}
+
 class FilePreprocessor {
 public:
   FilePreprocessor(AssemblyJob& job, MacroTable& macros, const std::string& path)
@@ -75,14 +81,14 @@ private:
       expander_.expand(line, expanded_);
     }
     const std::string_view text = unchanged ? line : expanded_.view();
-    const SplitWord first = splitFirstWord(text);
-    if (first.word.empty()) {
+    const std::size_t wordStart = skipSpacesFrom(text, 0);
+    if (wordStart == text.size()) {
       return;
     }
-    if (equalsIgnoringCase(first.word, ".END")) {
+    if (isEndWord(slice(text, wordStart, text.size()))) {
       ended_ = true;
     } else if (isDirectiveLine(text)) {
-      handleExpandedDirective(first);
+      handleExpandedDirective(splitFirstWord(text));
     } else if (job_.status > STATUS_ERRORS) {
       ended_ = true;
     } else if (blocks_.active()) {

@@ -106,6 +106,15 @@ std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> 
   if (!lastPieceMayHold(*semicolons_)) {
     return std::nullopt;
   }
+  // Without a quote before the first semicolon nothing can protect it.
+  const void* semicolon = std::memchr(line.data(), ';', line.size());
+  if (semicolon == nullptr) {
+    return std::nullopt;
+  }
+  const auto first = static_cast<std::size_t>(static_cast<const char*>(semicolon) - line.data());
+  if (std::memchr(line.data(), '"', first) == nullptr && std::memchr(line.data(), '\'', first) == nullptr) {
+    return first;
+  }
   for (std::size_t i = 0; i < line.size(); ++i) {
     switch (line[i]) {
       case '"': {
