@@ -14,16 +14,18 @@ class LookupIndex {
 public:
   bool empty() const { return slots_.empty(); }
 
-  // The entry with this hash for which matches(entry) holds, or null.
+  // The entry with this hash for which matches(entry) holds, or null. Slots carry
+  // the hash beside the pointer, so that passing over another entry's slot never
+  // touches the entry itself.
   template <class Matches>
   Entry* find(std::uint32_t hash, Matches&& matches) const {
     for (std::size_t i = home(hash);; i = (i + 1) & mask_) {
-      Entry* entry = slots_[i];
-      if (entry == nullptr) {
+      const Slot& slot = slots_[i];
+      if (slot.entry == nullptr) {
         return nullptr;
       }
-      if (entry->hash == hash && matches(*entry)) {
-        return entry;
+      if (slot.hash == hash && matches(*slot.entry)) {
+        return slot.entry;
       }
     }
   }
@@ -38,24 +40,29 @@ public:
 
   void erase(const Entry& entry) {
     std::size_t hole = home(entry.hash);
-    while (slots_[hole] != &entry) {
+    while (slots_[hole].entry != &entry) {
       hole = (hole + 1) & mask_;
     }
-    for (std::size_t next = (hole + 1) & mask_; slots_[next] != nullptr; next = (next + 1) & mask_) {
+    for (std::size_t next = (hole + 1) & mask_; slots_[next].entry != nullptr; next = (next + 1) & mask_) {
       // An entry may move back into the hole only if its home does not lie
       // cyclically between the hole and where it stands.
-      const std::size_t wanted = home(slots_[next]->hash);
+      const std::size_t wanted = home(slots_[next].hash);
       const bool homeAfterHole = hole <= next ? (hole < wanted && wanted <= next) : (hole < wanted || wanted <= next);
       if (!homeAfterHole) {
         slots_[hole] = slots_[next];
         hole = next;
       }
     }
-    slots_[hole] = nullptr;
+    slots_[hole] = Slot{};
     --count_;
   }
 
 private:
+  struct Slot {
+    Entry* entry = nullptr;  // null: the slot is free
+    std::uint32_t hash = 0;
+  };
+
   static constexpr std::size_t FIRST_SIZE = 64;
 
   // Fibonacci hashing spreads the hashes' high bits over the slots.
@@ -63,28 +70,28 @@ private:
 
   void place(Entry* entry) {
     std::size_t i = home(entry->hash);
-    while (slots_[i] != nullptr) {
+    while (slots_[i].entry != nullptr) {
       i = (i + 1) & mask_;
     }
-    slots_[i] = entry;
+    slots_[i] = Slot{entry, entry->hash};
   }
 
   void grow() {
-    std::vector<Entry*> old(slots_.empty() ? FIRST_SIZE : slots_.size() * 2, nullptr);
+    std::vector<Slot> old(slots_.empty() ? FIRST_SIZE : slots_.size() * 2);
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     shift_ = 64;
     for (std::size_t size = slots_.size(); size > 1; size >>= 1) {
       --shift_;
     }
-    for (Entry* entry : old) {
-      if (entry != nullptr) {
-        place(entry);
+    for (const Slot& slot : old) {
+      if (slot.entry != nullptr) {
+        place(slot.entry);
       }
     }
   }
 
-  std::vector<Entry*> slots_;
+  std::vector<Slot> slots_;
   std::size_t mask_ = 0;
   unsigned shift_ = 64;
   std::size_t count_ = 0;
