@@ -92,13 +92,6 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   }
   std::error_code error;
   if (writeAndClose(std::move(temporary->handle), bytes) && takeOverPermissions(target, temporary->path)) {
-    // Renaming over an existing file makes ext4 write the new file out on the spot
-    // (its guard for programs that replace files without syncing them), which takes
-    // longer than assembling a whole program. The new file is complete here, so the
-    // old one is removed first and the rename only adds a name. Like a plain rewrite,
-    // this leaves the file's safety across a power failure to the file system.
-    std::error_code ignored;
-    fs::remove(target, ignored);
     fs::rename(temporary->path, target, error);
     if (!error) {
       return true;

@@ -8,9 +8,9 @@
 
 namespace calcfile {
 
-// Writes the bytes to a temporary file in the same directory and puts it in place of
-// `path` only when everything was written and closed; when writing fails, removes
-// the temporary file, leaves an existing `path` untouched and returns false.
+// Writes the bytes to a temporary file in the same directory and renames it over `path`
+// only when everything was written and closed; on any failure removes the temporary
+// file, leaves an existing `path` untouched and returns false.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace calcfile
