@@ -1,5 +1,6 @@
 #include "core/TableLineScanner.h"
 
+#include <array>
 #include <limits>
 
 #include "frontend/CharClass.h"
@@ -7,11 +8,20 @@
 
 namespace {
 
-std::optional<unsigned> digitValue(char c, unsigned base) {
-  if (!isHexDigit(c)) {
-    return std::nullopt;
+// The value of every character as a digit, looked up once per character: 0-15
+// for the hexadecimal digits, more than any base for the rest.
+constexpr std::array<std::uint8_t, 256> makeDigitValues() {
+  std::array<std::uint8_t, 256> values{};
+  for (std::size_t c = 0; c < values.size(); ++c) {
+    values[c] = isHexDigit(static_cast<char>(c)) ? static_cast<std::uint8_t>(hexDigitValue(static_cast<char>(c))) : 0xFF;
   }
-  const auto value = static_cast<unsigned>(hexDigitValue(c));
+  return values;
+}
+
+constexpr std::array<std::uint8_t, 256> DIGIT_VALUES = makeDigitValues();
+
+std::optional<unsigned> digitValue(char c, unsigned base) {
+  const unsigned value = DIGIT_VALUES[static_cast<unsigned char>(c)];
   if (value >= base) {
     return std::nullopt;
   }
