@@ -15,21 +15,27 @@ class LineCursor {
 public:
   explicit LineCursor(const SourceBuffer& source) : text_(source.text()), lineCount_(source.lines().size()) {}
 
-  // The next line, its line feed included.
-  std::optional<std::string_view> next() {
+  // The next line, its line feed included. A caller that knows how long the line is
+  // (pass 1 noted it) gives its length, and the line end is not searched for.
+  std::optional<std::string_view> next(std::size_t knownLength = 0) {
     if (static_cast<std::size_t>(index_ + 1) >= lineCount_ || position_ >= text_.size()) {
       return std::nullopt;
     }
     const char* start = text_.data() + position_;
     const std::size_t left = text_.size() - position_;
-    const void* lineFeed = std::memchr(start, '\n', left);
-    const std::size_t length = lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : left;
+    std::size_t length = knownLength;
+    if (length == 0 || length > left) {
+      const void* lineFeed = std::memchr(start, '\n', left);
+      length = lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : left;
+    }
     position_ += length;
     ++index_;
     return std::string_view(start, length);
   }
   // Index of the line last handed out; -1 before the first.
   int index() const { return index_; }
+  // Whether another line is to come.
+  bool more() const { return static_cast<std::size_t>(index_ + 1) < lineCount_ && position_ < text_.size(); }
 
 private:
   std::string_view text_;

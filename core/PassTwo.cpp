@@ -9,13 +9,13 @@ namespace {
 
 // Pass 1 split the line under the same local label character and kept where the
 // statement lies.
-StatementLine statementOf(const AssemblyJob& job, std::string_view line, int lineIndex) {
-  const StatementSpan span = job.source->statementOf(lineIndex);
+StatementLine statementOf(const AssemblyJob& job, std::string_view line, StatementSpan span) {
   return span.described() ? statementAt(line, span) : splitStatement(line, job.localLabelChar);
 }
 
-void assembleLine(AssemblyJob& job, std::string_view line, int lineIndex, OutputImage& image, bool checkIndirection) {
-  const StatementLine statement = statementOf(job, line, lineIndex);
+void assembleLine(AssemblyJob& job, std::string_view line, StatementSpan span, int lineIndex, OutputImage& image,
+                  bool checkIndirection) {
+  const StatementLine statement = statementOf(job, line, span);
   if (!statement.word) {
     return;
   }
@@ -48,12 +48,15 @@ void AssemblyJob::passTwo(OutputImage& image) {
   // Read from the process-wide settings, not the job's copy.
   const bool checkIndirection = (appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0;
   guardStage([&] {
-    while (const auto line = lines.next()) {
+    while (lines.more()) {
+      const int lineIndex = lines.index() + 1;
+      const StatementSpan span = source->statementOf(lineIndex);
+      const std::string_view line = *lines.next(span.lineLength);
       if (status > STATUS_ERRORS) {
         return;
       }
-      if (source->emitsOf(lines.index()) != 0) {
-        assembleLine(*this, *line, lines.index(), image, checkIndirection);
+      if (source->emitsOf(lineIndex) != 0) {
+        assembleLine(*this, line, span, lineIndex, image, checkIndirection);
       }
     }
   });

@@ -66,20 +66,17 @@ StatementLine splitStatement(std::string_view line, char localLabelChar) {
 
 StatementSpan spanOf(const StatementLine& statement, std::string_view line) {
   StatementSpan span;
-  // In a line of at most 255 characters every offset is below 255 and every length
-  // at most 255.
-  if (line.size() > StatementSpan::UNDESCRIBED) {
+  if (line.empty() || line.size() > UINT8_MAX || line.back() != '\n') {
     return span;
   }
   const auto offset = [line](std::string_view part) { return static_cast<std::uint8_t>(part.data() - line.data()); };
-  span.wordStart = 0;
+  span.lineLength = static_cast<std::uint8_t>(line.size());
   if (statement.word) {
     span.wordStart = offset(*statement.word);
     span.wordLength = static_cast<std::uint8_t>(statement.word->size());
   }
   if (statement.rest) {
     span.restStart = offset(*statement.rest);
-    span.restLength = static_cast<std::uint8_t>(statement.rest->size());
   }
   return span;
 }
@@ -89,8 +86,8 @@ StatementLine statementAt(std::string_view line, StatementSpan span) {
   if (span.wordLength > 0) {
     statement.word = slice(line, span.wordStart, span.wordStart + span.wordLength);
   }
-  if (span.restLength > 0) {
-    statement.rest = slice(line, span.restStart, span.restStart + span.restLength);
+  if (span.restStart > 0) {
+    statement.rest = slice(line, span.restStart, span.lineLength - 1U);
   }
   return statement;
 }

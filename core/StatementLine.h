@@ -35,9 +35,10 @@ struct StatementLine {
 // a label; any other line starts with its statement word.
 StatementLine splitStatement(std::string_view line, char localLabelChar);
 
-// The statement word and the text after it as offsets into their line, for pass
-// 2; undescribed when the line is too long for byte offsets.
+// The line's length and the places of its statement word and the text after it,
+// for pass 2; undescribed when the line is too long for byte offsets or has no
+// line feed at its end.
 StatementSpan spanOf(const StatementLine& statement, std::string_view line);
-// The statement word and the text after it at the offsets of a described span;
-// the label is not among them.
+// The statement word and the text after it at the offsets of a described span,
+// in the line it describes; the label is not among them.
 StatementLine statementAt(std::string_view line, StatementSpan span);

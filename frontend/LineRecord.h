@@ -4,19 +4,19 @@
 
 struct TableEntry;
 
-// Where pass 1 found a line's statement word and the text after it, counted in
-// characters from the start of the line, so that pass 2 need not split the line
-// again. A length of 0 stands for an absent word or text. A line too long to be
-// described in bytes stays undescribed.
+// How long a line is and where pass 1 found its statement word and the text after
+// it, counted in characters from the start of the line, so that pass 2 need neither
+// search for the line's end nor split it again. The text after the word runs to the
+// line feed that ends the line. A word length of 0 stands for an absent word, a
+// text start of 0 for absent text (the word always comes first). A line longer than
+// a byte can count, or one without a line feed, stays undescribed.
 struct StatementSpan {
-  static constexpr std::uint8_t UNDESCRIBED = 0xFF;  // no word of a line can start there
-
-  std::uint8_t wordStart = UNDESCRIBED;
+  std::uint8_t lineLength = 0;  // line feed included; 0: undescribed
+  std::uint8_t wordStart = 0;
   std::uint8_t wordLength = 0;
   std::uint8_t restStart = 0;
-  std::uint8_t restLength = 0;
 
-  bool described() const { return wordStart != UNDESCRIBED; }
+  bool described() const { return lineLength != 0; }
 };
 
 // Where one line of the preprocessed source came from, and what pass 1 found for it.

@@ -26,13 +26,18 @@ void expectSameStatement(const std::string& line, char localLabelChar = '@') {
 
 TEST(StatementSpan, GivesBackTheWordAndTextOfTheSplit) {
   const std::vector<std::string> lines = {
-      "        ld a,(ix+5)   \n", "loop:   djnz loop\n", "label\n", "label:\n", "\tnop\n", "  \n", "\n", "",
+      "        ld a,(ix+5)   \n", "loop:   djnz loop\n", "label\n", "label:\n", "\tnop\n", "  \n", "\n",
       " .db 1,2,3\n", "@x ret\n", "x .equ 5\n", " ld\n", " ld \n", " ld  \t a , b\n", "a b c d\n",
-      std::string(200, ' ') + "nop " + std::string(40, 'x') + "\n", " nop"};
+      std::string(200, ' ') + "nop " + std::string(40, 'x') + "\n"};
   for (const std::string& line : lines) {
     expectSameStatement(line);
   }
   expectSameStatement("?x ld a,b\n", '?');
+}
+
+TEST(StatementSpan, KeepsTheLengthOfTheLine) {
+  const std::string line = " ld a,b   \n";
+  EXPECT_EQ(spanOf(splitStatement(line, '@'), line).lineLength, line.size());
 }
 
 TEST(StatementSpan, LeavesALineTooLongForByteOffsetsUndescribed) {
@@ -41,6 +46,15 @@ TEST(StatementSpan, LeavesALineTooLongForByteOffsetsUndescribed) {
   const std::string longest = " nop " + std::string(249, 'x') + "\n";
   ASSERT_EQ(longest.size(), 255u);
   expectSameStatement(longest);
+}
+
+// Without a line feed the end of the text after the word is not known from the
+// line's length; such a line (only the last one of a buffer can be one) is split
+// again by pass 2.
+TEST(StatementSpan, LeavesALineWithoutALineFeedUndescribed) {
+  for (const std::string line : {" nop", "", "label"}) {
+    EXPECT_FALSE(spanOf(splitStatement(line, '@'), line).described()) << line;
+  }
 }
 
 TEST(StatementSpan, StartsUndescribed) { EXPECT_FALSE(StatementSpan{}.described()); }
