@@ -104,6 +104,10 @@ void PassOne::defineEquate(const std::string& writtenName, std::string_view equa
 
 // A mnemonic in column 1 is taken as a label; most likely the line lost its indent.
 void PassOne::warnIfMnemonic(std::string_view labelWord) {
+  // Qualifying and folding never shorten a name, and no mnemonic is longer.
+  if (labelWord.size() > MNEMONIC_MAX) {
+    return;
+  }
   job_.buildSymbolKey(labelWord, keyBuffer_);
   if (mnemonics_.formsFor(keyBuffer_) != nullptr) {
     job_.report(303, lineIndex_, keyBuffer_);
