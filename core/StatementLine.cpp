@@ -6,40 +6,52 @@
 #include "frontend/CharClass.h"
 #include "frontend/TextScan.h"
 
-std::optional<std::string_view> WordScanner::nextWord() {
-  position_ = skipBlankBlocks(line_, position_);
-  while (position_ < line_.size() && isWordSeparator(line_[position_])) {
-    ++position_;
-  }
-  const std::size_t start = position_;
-  while (position_ < line_.size() && !isWordSeparator(line_[position_])) {
-    ++position_;
-  }
-  if (position_ == start) {
-    return std::nullopt;
-  }
-  const std::string_view word = slice(line_, start, position_);
-  if (position_ < line_.size()) {
-    ++position_;
-  }
-  return word;
-}
-
-std::optional<std::string_view> WordScanner::rest() {
-  while (position_ < line_.size() && line_[position_] == '\n') {
-    ++position_;
-  }
-  if (position_ == line_.size()) {
-    return std::nullopt;
-  }
-  // A line holds a line feed only at its end.
-  const std::size_t end = line_.back() == '\n' ? line_.size() - 1 : line_.size();
-  const std::string_view text = slice(line_, position_, end);
-  position_ = end;
-  return text;
-}
-
 namespace {
+
+// The words of one line, taken in turn.
+class WordScanner {
+public:
+  explicit WordScanner(std::string_view line) : line_(line) {}
+
+  // The next word; the single separator that ended it is passed over.
+  std::optional<std::string_view> nextWord() {
+    position_ = skipBlankBlocks(line_, position_);
+    while (position_ < line_.size() && isWordSeparator(line_[position_])) {
+      ++position_;
+    }
+    const std::size_t start = position_;
+    while (position_ < line_.size() && !isWordSeparator(line_[position_])) {
+      ++position_;
+    }
+    if (position_ == start) {
+      return std::nullopt;
+    }
+    const std::string_view word = slice(line_, start, position_);
+    if (position_ < line_.size()) {
+      ++position_;
+    }
+    return word;
+  }
+
+  // Everything after that separator up to the line feed; nothing when no text is
+  // left. A line holds a line feed only at its end.
+  std::optional<std::string_view> rest() {
+    while (position_ < line_.size() && line_[position_] == '\n') {
+      ++position_;
+    }
+    if (position_ == line_.size()) {
+      return std::nullopt;
+    }
+    const std::size_t end = line_.back() == '\n' ? line_.size() - 1 : line_.size();
+    const std::string_view text = slice(line_, position_, end);
+    position_ = end;
+    return text;
+  }
+
+private:
+  std::string_view line_;
+  std::size_t position_ = 0;
+};
 
 bool startsLabel(std::string_view line, char localLabelChar) {
   if (line.empty()) {

@@ -6,23 +6,6 @@
 
 #include "frontend/LineRecord.h"
 
-// Splits a line of the preprocessed source into words separated by space, tab and
-// line feed, the way both passes read a statement. A line holds a line feed only
-// at its end, as the source buffer hands lines out.
-class WordScanner {
-public:
-  explicit WordScanner(std::string_view line) : line_(line) {}
-
-  // The next word; the single separator that ended it is passed over.
-  std::optional<std::string_view> nextWord();
-  // Everything after that separator up to the line feed; nothing when no text is left.
-  std::optional<std::string_view> rest();
-
-private:
-  std::string_view line_;
-  std::size_t position_ = 0;
-};
-
 // One statement: an optional label in column 1, the statement word and the text
 // after it (a directive's or instruction's operands).
 struct StatementLine {
@@ -31,8 +14,11 @@ struct StatementLine {
   std::optional<std::string_view> rest;
 };
 
-// A word in column 1 that starts with a letter, '_' or the local label character is
-// a label; any other line starts with its statement word.
+// Splits a line of the preprocessed source into words separated by space, tab and
+// line feed, the way both passes read a statement. A word in column 1 that starts
+// with a letter, '_' or the local label character is a label; any other line starts
+// with its statement word. A line holds a line feed only at its end, as the source
+// buffer hands lines out.
 StatementLine splitStatement(std::string_view line, char localLabelChar);
 
 // The line's length and the places of its statement word and the text after it,
