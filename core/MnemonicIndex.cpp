@@ -32,6 +32,7 @@ MnemonicIndex::Mnemonic* MnemonicIndex::find(std::uint64_t key) const {
 }
 
 void MnemonicIndex::takeInNewEntries() {
+  lastIndexed_ = lastOf(table_);
   for (; indexedCount_ < table_.size(); ++indexedCount_) {
     const TableEntry& entry = table_[indexedCount_];
     const auto key = mnemonicKey(entry.mnemonic);

@@ -29,11 +29,17 @@ private:
   };
 
   void takeInNewEntries();
-  bool hasNewEntries() const { return indexedCount_ != table_.size(); }
+  // The table only ever grows at its end, so a new last entry tells of new entries;
+  // that is cheaper to see than the size of a deque.
+  bool hasNewEntries() const { return lastOf(table_) != lastIndexed_; }
+  static const TableEntry* lastOf(const std::deque<TableEntry>& table) {
+    return table.empty() ? nullptr : &table.back();
+  }
   Mnemonic* find(std::uint64_t key) const;
 
   const std::deque<TableEntry>& table_;
   std::size_t indexedCount_ = 0;
+  const TableEntry* lastIndexed_ = nullptr;
   std::deque<Mnemonic> mnemonics_;  // never moved, so the index can point into it
   LookupIndex<Mnemonic> index_;
 };

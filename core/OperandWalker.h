@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "frontend/CharClass.h"
+
 // Reads operand text the way every argument is taken from it: a single quote opens
 // or closes a character constant, inside one a backslash carries the next character
 // with it, and outside one "(" and ")" nest. Matching, copying and the indirection
@@ -46,4 +48,13 @@ private:
 // the first character outside parentheses and character constants that equals
 // `stop` when upper-cased. Without a stop character (the wildcard ends the pattern)
 // the argument takes the rest of the text.
-std::size_t argumentEnd(std::string_view text, std::size_t start, std::optional<char> stop);
+inline std::size_t argumentEnd(std::string_view text, std::size_t start, std::optional<char> stop) {
+  OperandWalker walker(text, start);
+  while (!walker.atEnd()) {
+    if (stop && walker.depth() <= 0 && !walker.inCharConstant() && toUpper(walker.current()) == *stop) {
+      break;
+    }
+    walker.step();
+  }
+  return walker.position();
+}
