@@ -24,7 +24,9 @@ class ChainedHashMap {
 public:
   // bucketCount fits 32 bits.
   explicit ChainedHashMap(std::size_t bucketCount)
-      : heads_(bucketCount, nullptr), bucketCount32_(static_cast<std::uint32_t>(bucketCount)) {}
+      : heads_(bucketCount, nullptr),
+        bucketCount32_(static_cast<std::uint32_t>(bucketCount)),
+        reciprocal_(UINT64_MAX / bucketCount32_ + 1) {}
   ChainedHashMap(const ChainedHashMap&) = delete;
   ChainedHashMap& operator=(const ChainedHashMap&) = delete;
 
@@ -118,9 +120,15 @@ private:
 
   static constexpr std::size_t INDEX_FROM_KEYS_PER_BUCKET = 2;
 
-  // The bucket count fits 32 bits, and a 32-bit division is several times quicker
-  // than a 64-bit one.
-  std::size_t bucketOf(std::uint32_t keyHash) const { return keyHash % bucketCount32_; }
+  // keyHash modulo the bucket count, by two multiplications instead of a division
+  // (Lemire's method, exact for 32-bit numbers and a 64-bit reciprocal; the high
+  // half of the 96-bit product is assembled from 64-bit pieces).
+  std::size_t bucketOf(std::uint32_t keyHash) const {
+    constexpr std::uint64_t LOW = 0xFFFFFFFFu;
+    const std::uint64_t fraction = reciprocal_ * keyHash;
+    const std::uint64_t high = (fraction >> 32) * bucketCount32_ + (((fraction & LOW) * bucketCount32_) >> 32);
+    return static_cast<std::size_t>(high >> 32);
+  }
 
   Entry& newEntry(std::string_view key, const Value& value, std::uint32_t keyHash) {
     if (unused_.empty()) {
@@ -157,6 +165,7 @@ private:
 
   std::vector<Entry*> heads_;     // each bucket's chain, newest first
   std::uint32_t bucketCount32_;
+  std::uint64_t reciprocal_;  // 2^64 / bucket count, rounded up
   std::deque<Entry> entries_;     // every entry ever made; a deque never moves them
   std::vector<Entry*> unused_;    // erased entries, for new keys to take
   std::size_t size_ = 0;

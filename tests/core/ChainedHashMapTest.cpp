@@ -180,3 +180,23 @@ TEST(ChainedHashMap, ANewKeyAfterAnEraseGoesToTheFrontOfItsChain) {
   EXPECT_EQ(map.size(), 0u);
   EXPECT_TRUE(walk(map).empty());
 }
+
+// Buckets are chosen without a division; the walk must still follow hash modulo
+// bucket count, for the symbol file's order, whatever the count.
+TEST(ChainedHashMap, PutsEveryKeyInItsHashModuloBucketCount) {
+  for (const std::size_t buckets : {1u, 2u, 7u, 17u, 2237u, 65521u}) {
+    Map map(buckets);
+    std::vector<std::vector<std::pair<std::string, int>>> expected(buckets);
+    for (int i = 0; i < 300; ++i) {
+      const std::string key = "sym" + std::to_string(i * 7919);
+      map.set(key, i);
+      auto& chain = expected[Map::hash(key) % buckets];
+      chain.insert(chain.begin(), {key, i});
+    }
+    std::vector<std::pair<std::string, int>> order;
+    for (const auto& chain : expected) {
+      order.insert(order.end(), chain.begin(), chain.end());
+    }
+    EXPECT_EQ(walk(map), order) << buckets;
+  }
+}
