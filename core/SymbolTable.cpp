@@ -61,5 +61,7 @@ void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, st
     }
     *stored = symbol;
   }
-  exportSymbols->set(writtenName, symbol);
+  if (keepsExportSymbols) {
+    exportSymbols->set(writtenName, symbol);
+  }
 }

@@ -81,6 +81,9 @@ public:
   std::deque<TableEntry> instructionTable;
   std::unique_ptr<SymbolMap> symbols;
   std::unique_ptr<SymbolMap> exportSymbols;
+  // The export map serves the symbol file only; variants that write other output
+  // leave it empty and spare every definition its second entry.
+  bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
 
   // The evaluator's scratch buffer for symbol keys: reused so that looking a name
@@ -131,7 +134,7 @@ public:
 
 class HexListingJob : public ImageJob {
 public:
-  using ImageJob::ImageJob;
+  HexListingJob(std::int32_t optionFlags, const char* predefinedNames);
   void writeOutput(const std::string& sourcePath, OutputImage& image) override;
 };
 

@@ -32,6 +32,11 @@ void appendBytes(std::string& text, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
+HexListingJob::HexListingJob(std::int32_t optionFlags, const char* predefinedNames)
+    : ImageJob(optionFlags, predefinedNames) {
+  keepsExportSymbols = false;
+}
+
 void HexListingJob::writeOutput(const std::string& sourcePath, OutputImage& image) {
   const std::string path = outputPathFor(sourcePath, ".txt");
   // The byte counts are those pass 1 computed, not the image's length.

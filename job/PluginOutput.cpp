@@ -83,6 +83,7 @@ std::unique_ptr<platform::SharedLibrary> loadPlugin(const std::string& pluginFil
 PluginOutputJob::PluginOutputJob(std::int32_t optionFlags, const std::string& pluginName,
                                  const char* predefinedNames)
     : ImageJob(optionFlags, predefinedNames) {
+  keepsExportSymbols = false;
   pluginFile = completePluginName(pluginName);
 }
 
