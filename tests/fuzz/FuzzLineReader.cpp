@@ -7,6 +7,7 @@
 #include <string>
 
 #include "frontend/SourceLineReader.h"
+#include "frontend/TextFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/TestJob.h"
 
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const fuzz::Workspace workspace("lines");
   const std::string path = workspace.write("source.asm", std::span(data, size)).string();
   CapturingConsole console;
-  SourceLineReader reader(path, console);
+  FileText text = readSourceFile(path, console);
+  SourceLineReader reader(text.chars(), path);
   int reads = 0;
   while (const auto line = reader.nextLine()) {
     checkLine(*line);
