@@ -120,12 +120,12 @@ constexpr std::uint8_t ACTIVE_CLASS = 1;
 
 int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   const std::string path = locateDataFile(tableFile);
-  const std::optional<FileText> text = readTextFile(path);
+  const std::optional<std::string> text = readTextFile(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
   }
-  TableLineReader lines(text->view());
+  TableLineReader lines(*text);
   if (!skipTitle(lines)) {
     console->print(path + " is not a valid TAB file.\n");
     throw ProgramExit{1};

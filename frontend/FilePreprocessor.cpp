@@ -35,13 +35,12 @@ public:
   FilePreprocessor(AssemblyJob& job, MacroTable& macros, const std::string& path)
       : job_(job),
         macros_(macros),
-        keptText_(job.source->keepText(readSourceFile(path, *job.console))),
-        reader_(job.source->keptText(keptText_), path),
+        reader_(path, *job.console),
         backslashes_(reader_.searchFor('\\')),
         expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
-    job_.source->expect(reader_.lineCount());
+    job_.source->expect(reader_.length(), reader_.lineCount());
   }
 
   void run() {
@@ -213,13 +212,12 @@ private:
 
   // Every statement of the line gets a record of its own, all naming this line.
   // `read` is the line as read, line end included, when expansion left it as it
-  // was: without a backslash it is one statement and is written as it stands,
-  // where it lies in the file's text.
+  // was: without a backslash it is one statement and is written as it stands.
   // Otherwise the line ends are counted in the text itself, so that one that came
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
     if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
-      job_.source->writeKeptLine(keptText_, read);
+      job_.source->writeLine(read);
       job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
     }
@@ -242,7 +240,6 @@ private:
 
   AssemblyJob& job_;
   MacroTable& macros_;
-  std::size_t keptText_;  // the file's text, kept by the source buffer
   SourceLineReader reader_;
   NextOccurrence backslashes_;  // statement separators in the file's text
   std::optional<NextOccurrence> nameStarts_;

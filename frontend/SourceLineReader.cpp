@@ -21,16 +21,15 @@ namespace {
 
 }  // namespace
 
-FileText readSourceFile(const std::string& path, ConsoleSink& console) {
-  std::optional<FileText> text = readTextFile(path);
+SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console)
+    : fullPath_(platform::absolutePath(path)) {
+  std::optional<std::string> text = readTextFile(path);
   if (!text) {
     cannotOpen(path, console);
   }
-  return std::move(*text);
+  content_ = std::move(*text);
+  semicolons_.emplace(content_, ';');
 }
-
-SourceLineReader::SourceLineReader(std::span<char> text, const std::string& path)
-    : content_(text), semicolons_(std::in_place, textOf(text), ';'), fullPath_(platform::absolutePath(path)) {}
 
 // Counted in stretches of at most 255 characters with a byte-sized count, which
 // the compiler turns into byte-wise vector compares.

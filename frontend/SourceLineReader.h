@@ -10,16 +10,10 @@
 #include "frontend/NextOccurrence.h"
 
 class ConsoleSink;
-class FileText;
 
-// The whole text of a source file. A file that cannot be opened ends the program
-// with "Error opening file <path>" on the console (ProgramExit); one that cannot
-// be read throws FileError.
-FileText readSourceFile(const std::string& path, ConsoleSink& console);
-
-// One source file's text, handed out line by line; each line is at most 254
-// characters long, comment-stripped, and always ends with exactly one "\n" (a last
-// line without one gets it here).
+// One source file, handed out line by line. The file is read whole when it is
+// opened; each line is at most 254 characters long, comment-stripped, and always
+// ends with exactly one "\n" (a last line without one gets it here).
 class SourceLineReader {
 public:
   // Longest piece of a physical line that one read takes, line end included.
@@ -30,9 +24,10 @@ public:
     bool tooLong = false;   // the physical line went on past MAX_READ characters
   };
 
-  // Reads the text of the file at path, whose lines are handed out where they lie
-  // in it: a line is cut in place where its comment starts.
-  SourceLineReader(std::span<char> text, const std::string& path);
+  // Opens and reads the file. A file that cannot be opened ends the program with
+  // "Error opening file <path>" on the console (ProgramExit); one that cannot be
+  // read throws FileError.
+  SourceLineReader(const std::string& path, ConsoleSink& console);
   // Searches through the text point into it.
   SourceLineReader(const SourceLineReader&) = delete;
   SourceLineReader& operator=(const SourceLineReader&) = delete;
@@ -47,7 +42,7 @@ public:
   // A search for a character through the file's text, and whether the line read
   // last may hold it. Cutting a comment or a long line only ever takes characters
   // away, so "may" errs only towards yes.
-  NextOccurrence searchFor(char c) const { return NextOccurrence(textOf(content_), c, pieceStart_); }
+  NextOccurrence searchFor(char c) const { return NextOccurrence(content_, c, pieceStart_); }
   bool lastPieceMayHold(NextOccurrence& search) const { return search.within(pieceStart_, position_); }
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
@@ -57,7 +52,7 @@ private:
   std::optional<std::size_t> commentStart(std::span<const char> line);
   static std::string_view textOf(std::span<const char> piece) { return {piece.data(), piece.size()}; }
 
-  std::span<char> content_;
+  std::string content_;
   std::size_t position_ = 0;
   std::size_t pieceStart_ = 0;                 // where the line read last began in the text
   std::optional<NextOccurrence> semicolons_;   // made once the text is read

@@ -13,7 +13,7 @@ SourceTree::~SourceTree() { platform::changeDirectory(previousDirectory_); }
 Outcome SourceTree::preprocess(const std::string& mainName) {
   job.preprocess(pathOf(mainName), nullptr);
   Outcome outcome;
-  outcome.text = job.source->text();
+  outcome.text = std::string(job.source->text());
   for (const LineRecord& record : job.source->lines()) {
     const std::string& file = job.source->files().at(record.fileIndex);
     const std::string separator = outcome.lines.empty() ? "" : " ";

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "frontend/SourceLineReader.h"
-#include "frontend/TextFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/TestJob.h"
 
@@ -25,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const fuzz::Workspace workspace("lines");
   const std::string path = workspace.write("source.asm", std::span(data, size)).string();
   CapturingConsole console;
-  FileText text = readSourceFile(path, console);
-  SourceLineReader reader(text.chars(), path);
+  SourceLineReader reader(path, console);
   int reads = 0;
   while (const auto line = reader.nextLine()) {
     checkLine(*line);
