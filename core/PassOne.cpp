@@ -38,7 +38,9 @@ bool isEquateWord(std::string_view word) {
 }
 
 void PassOne::run(LineCursor& lines) {
-  while (const auto line = lines.next()) {
+  while (lines.more()) {
+    // The preprocessor noted the length of most lines.
+    const std::string_view line = *lines.next(job_.source->statementOf(lines.index() + 1).lineLength);
     lineIndex_ = lines.index();
     if (job_.console->cancelRequested()) {
       job_.status = STATUS_CANCELED;
@@ -46,7 +48,7 @@ void PassOne::run(LineCursor& lines) {
     if (job_.status > STATUS_ERRORS) {
       return;
     }
-    handleLine(*line);
+    handleLine(line);
   }
 }
 

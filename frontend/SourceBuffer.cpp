@@ -1,6 +1,7 @@
 #include "frontend/SourceBuffer.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "frontend/TextScan.h"
 
@@ -18,6 +19,15 @@ int SourceBuffer::addLine(std::uint32_t fileIndex, int lineNumber) {
 }
 
 void SourceBuffer::writeLine(std::string_view text) { text_.append(text); }
+
+void SourceBuffer::writeRecordedLine(std::string_view line, std::uint32_t fileIndex, int lineNumber) {
+  writeLine(line);
+  StatementSpan span;
+  if (line.size() <= UINT8_MAX && !line.empty() && line.back() == '\n') {
+    span.lineLength = static_cast<std::uint8_t>(line.size());
+  }
+  lines_.push_back(LineRecord{fileIndex, lineNumber, 0, span, nullptr});
+}
 
 namespace {
 

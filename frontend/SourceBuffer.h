@@ -21,6 +21,9 @@ public:
   bool isIncluded(std::string_view path) const;
   int addLine(std::uint32_t fileIndex, int lineNumber);
   void writeLine(std::string_view text);
+  // Writes one line, "\n" included, and adds its record, which then knows how long
+  // the line is, so that pass 1 need not search for its end.
+  void writeRecordedLine(std::string_view line, std::uint32_t fileIndex, int lineNumber);
   // Makes room ahead for about this much more text and this many more lines (a
   // file's worth), so that the buffer is not copied as it grows. Room grows at
   // least geometrically, so reserving for every file costs no more than appending.

@@ -38,6 +38,24 @@ TEST(SourceBuffer, KeepsItsTextAndRecordsWhenRoomIsMadeAhead) {
   EXPECT_EQ(source.readLine(), " nop\n");
 }
 
+// Only a single line written together with its record is known by length; the
+// records of lines written in one piece, or of a line longer than a byte counts,
+// leave it to the reader to find the line's end.
+TEST(SourceBuffer, KnowsTheLengthOfALineWrittenWithItsRecord) {
+  SourceBuffer source;
+  source.writeRecordedLine(" nop\n", 0, 1);
+  source.writeLine(" a\n b\n");
+  source.addLine(0, 2);
+  source.addLine(0, 2);
+  source.writeRecordedLine(std::string(300, 'x') + "\n", 0, 3);
+  EXPECT_EQ(source.statementOf(0).lineLength, 5);
+  EXPECT_EQ(source.statementOf(1).lineLength, 0);
+  EXPECT_EQ(source.statementOf(2).lineLength, 0);
+  EXPECT_EQ(source.statementOf(3).lineLength, 0);
+  EXPECT_EQ(source.lineNumberOf(3), 3);
+  EXPECT_EQ(source.readLine(), " nop\n");
+}
+
 TEST(SourceBuffer, ListsIncludedFilesByTheirExactPath) {
   SourceBuffer source;
   source.addFile("/src/Main.asm");
