@@ -1,6 +1,7 @@
 #include "frontend/ExpressionParser.h"
 
 #include "app/AssemblerSettings.h"
+#include "core/SymbolKey.h"
 #include "frontend/CharClass.h"
 #include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
@@ -44,6 +45,109 @@ constexpr std::uint32_t applyPrefix(char prefix, std::uint32_t value) {
     default:
       return value;
   }
+}
+
+// The character at `pos`, or '\0' past the end: a suffix test then fails there.
+constexpr char charAt(std::string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
+
+template <std::uint32_t Base>
+constexpr bool isDigitOfBase(char c) {
+  if constexpr (Base == 2) {
+    return isBinaryDigit(c);
+  } else if constexpr (Base == 10) {
+    return isDigit(c);
+  } else {
+    return isHexDigit(c);
+  }
+}
+
+// A number's value and the position just past it (and past its suffix).
+struct NumberToken {
+  std::uint32_t value;
+  std::size_t end;
+};
+
+// Accumulates the run of digits of `Base` that starts at `pos`; values wrap.
+template <std::uint32_t Base>
+constexpr NumberToken readDigits(std::string_view text, std::size_t pos) {
+  std::uint32_t value = 0;
+  while (pos < text.size() && isDigitOfBase<Base>(text[pos])) {
+    value = value * Base + static_cast<std::uint32_t>(hexDigitValue(text[pos]));
+    ++pos;
+  }
+  return {value, pos};
+}
+
+// Steps over one base suffix ("h" or "b", either case) right after a number.
+constexpr NumberToken withSuffix(std::string_view text, NumberToken number, char suffix) {
+  if (toUpper(charAt(text, number.end)) == suffix) {
+    ++number.end;
+  }
+  return number;
+}
+
+// A prefixed number: "$" or "%" with at least one digit of its base right after it.
+template <std::uint32_t Base>
+constexpr std::optional<NumberToken> readPrefixedNumber(std::string_view text, std::size_t pos, char suffix) {
+  if (!isDigitOfBase<Base>(charAt(text, pos + 1))) {
+    return std::nullopt;
+  }
+  return withSuffix(text, readDigits<Base>(text, pos + 1), suffix);
+}
+
+// The number that starts at `pos`, if one does. A run of digits takes its base from
+// what ends it: the hex digits are hexadecimal when "h" follows them, else the
+// binary digits are binary when "b" follows them, else the decimal digits count.
+// So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed by "ab".
+constexpr std::optional<NumberToken> readNumber(std::string_view text, std::size_t pos) {
+  const char first = charAt(text, pos);
+  if (first == '$') {
+    return readPrefixedNumber<16>(text, pos, 'H');
+  }
+  if (first == '%') {
+    return readPrefixedNumber<2>(text, pos, 'B');
+  }
+  if (!isDigit(first)) {
+    return std::nullopt;
+  }
+  const NumberToken hexadecimal = readDigits<16>(text, pos);
+  if (toUpper(charAt(text, hexadecimal.end)) == 'H') {
+    return NumberToken{hexadecimal.value, hexadecimal.end + 1};
+  }
+  if (isBinaryDigit(first)) {
+    const NumberToken binary = readDigits<2>(text, pos);
+    if (toUpper(charAt(text, binary.end)) == 'B') {
+      return NumberToken{binary.value, binary.end + 1};
+    }
+  }
+  return readDigits<10>(text, pos);
+}
+
+// A character constant: its value, the position after it, and whether its closing
+// quote was there. A backslash before the character is skipped and escapes
+// nothing: '\n' is the code of n. A text that ends after the quote or the
+// backslash (a lone "'" is what ".db ','" hands over for each piece) leaves the
+// constant open with value 0.
+struct CharacterConstant {
+  std::uint32_t value;
+  std::size_t end;
+  bool closed;
+};
+
+constexpr CharacterConstant readCharacterConstant(std::string_view text, std::size_t pos) {
+  ++pos;
+  if (charAt(text, pos) == '\\') {
+    ++pos;
+  }
+  if (pos >= text.size()) {
+    return {0, pos, false};
+  }
+  const std::uint32_t value = signedByteValue(text[pos]);
+  ++pos;
+  if (charAt(text, pos) != '\'') {
+    return {value, pos, false};
+  }
+  return {value, pos + 1, true};
 }
 
 }  // namespace
@@ -217,8 +321,7 @@ std::uint32_t ExpressionParser::parseMultiplicative() {
 // Most operands are one number or one name, with at most a sign in front. Such an
 // expression is read by the primary readers directly, as the binding levels would
 // read it: they find no operator after it and hand its value up unchanged. Any
-// other text is left untouched for the levels (a name is only read, with the
-// lookup that may report it, once it is known to end the text).
+// other text is left untouched for the levels.
 std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
   skipSpace();
   const char prefix = peek();
@@ -226,31 +329,34 @@ std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
     ++pos_;
   }
   skipSpace();
-  const std::size_t start = pos_;
-  std::uint32_t value = 0;
-  if (startsHexNumber()) {
-    value = parseHexNumber();
-  } else if (startsBinaryNumber()) {
-    value = parseBinaryNumber();
-  } else if (isDigit(peek())) {
-    value = parseDecimalNumber();
-  } else if (startsLabel() && nameEndsText()) {
-    value = parseLabel();
-  }
-  if (pos_ == start || !atEnd()) {
+  const std::optional<std::uint32_t> value = readWholeTextPrimary();
+  if (!value) {
     pos_ = 0;
     return std::nullopt;
   }
-  return applyPrefix(prefix, value);
+  return applyPrefix(prefix, *value);
 }
 
-bool ExpressionParser::nameEndsText() const {
-  for (std::size_t ahead = pos_; ahead < text_.size(); ++ahead) {
-    if (!isNameChar(text_[ahead])) {
-      return false;
-    }
+// The value of the primary at the cursor when it runs to the end of the text. Only
+// a primary that cannot fail is read; a name is looked up (and may be reported as
+// not defined) only once it is known to end the text.
+std::optional<std::uint32_t> ExpressionParser::readWholeTextPrimary() {
+  if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
+    return endsText(number->end) ? std::optional(number->value) : std::nullopt;
   }
-  return true;
+  const char c = peek();
+  if (startsName(c)) {
+    const std::size_t end = nameEnd();
+    return endsText(end) ? std::optional(valueOfName(end)) : std::nullopt;
+  }
+  if (c == '\'') {
+    const CharacterConstant constant = readCharacterConstant(text_, pos_);
+    return constant.closed && endsText(constant.end) ? std::optional(constant.value) : std::nullopt;
+  }
+  if (c == '$' && endsText(pos_ + 1)) {
+    return job_.pc;
+  }
+  return std::nullopt;
 }
 
 // At most one prefix operator stands before a primary, so "--5" is no expression.
@@ -281,21 +387,16 @@ std::uint32_t ExpressionParser::parsePrimary() {
     fail(204);
     return 0;
   }
-  if (startsHexNumber()) {
-    return parseHexNumber();
-  }
-  if (startsBinaryNumber()) {
-    return parseBinaryNumber();
+  if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
+    pos_ = number->end;
+    return number->value;
   }
   const char c = peek();
-  if (isDigit(c)) {
-    return parseDecimalNumber();
-  }
   if (c == '\'') {
     return parseCharacterConstant();
   }
-  if (startsLabel()) {
-    return parseLabel();
+  if (startsName(c)) {
+    return valueOfName(nameEnd());
   }
   if (accept('$')) {
     return job_.pc;
@@ -304,106 +405,52 @@ std::uint32_t ExpressionParser::parsePrimary() {
   return 0;
 }
 
-// $1F, or a digit run of hex digits closed by "h": 0FFh is a number, FFh a label.
-bool ExpressionParser::startsHexNumber() const {
-  if (peek() == '$') {
-    return isHexDigit(peek(1));
-  }
-  if (!isDigit(peek())) {
-    return false;
-  }
-  std::size_t ahead = 1;
-  while (isHexDigit(peek(ahead))) {
-    ++ahead;
-  }
-  return toUpper(peek(ahead)) == 'H';
-}
-
-bool ExpressionParser::startsBinaryNumber() const {
-  if (peek() == '%') {
-    return isBinaryDigit(peek(1));
-  }
-  if (!isBinaryDigit(peek())) {
-    return false;
-  }
-  std::size_t ahead = 1;
-  while (isBinaryDigit(peek(ahead))) {
-    ++ahead;
-  }
-  return toUpper(peek(ahead)) == 'B';
-}
-
-std::uint32_t ExpressionParser::parseHexNumber() {
-  accept('$');
-  std::uint32_t value = 0;
-  while (isHexDigit(peek())) {
-    value = value * 16u + static_cast<std::uint32_t>(hexDigitValue(peek()));
-    ++pos_;
-  }
-  if (toUpper(peek()) == 'H') {
-    ++pos_;
-  }
-  return value;
-}
-
-std::uint32_t ExpressionParser::parseBinaryNumber() {
-  accept('%');
-  std::uint32_t value = 0;
-  while (isBinaryDigit(peek())) {
-    value = value * 2u + static_cast<std::uint32_t>(peek() - '0');
-    ++pos_;
-  }
-  if (toUpper(peek()) == 'B') {
-    ++pos_;
-  }
-  return value;
-}
-
-std::uint32_t ExpressionParser::parseDecimalNumber() {
-  std::uint32_t value = 0;
-  while (isDigit(peek())) {
-    value = value * 10u + static_cast<std::uint32_t>(peek() - '0');
-    ++pos_;
-  }
-  return value;
-}
-
-// A backslash before the character is skipped and escapes nothing: '\n' is the
-// code of n. A text that ends after the quote or the backslash (a lone "'" is
-// what ".db ','" hands over for each piece) is an unclosed constant.
 std::uint32_t ExpressionParser::parseCharacterConstant() {
-  ++pos_;
-  accept('\\');
-  if (atEnd()) {
-    fail(203);
-    return 0;
-  }
-  const std::uint32_t value = signedByteValue(text_[pos_]);
-  ++pos_;
-  if (!accept('\'')) {
+  const CharacterConstant constant = readCharacterConstant(text_, pos_);
+  pos_ = constant.end;
+  if (!constant.closed) {
     fail(203);
   }
-  return value;
+  return constant.value;
 }
 
-// Names are read whole, however long, so that a long name is never mistaken for
-// a shorter one. An unknown name is entered with value 0: it is reported once and
-// later uses of it stay silent. Before pass 1 there is no map to enter it in.
-std::uint32_t ExpressionParser::parseLabel() {
-  const std::size_t start = pos_;
-  while (!atEnd() && isNameChar(text_[pos_])) {
-    ++pos_;
+// The end of the name that starts at the cursor. Names are read whole, however
+// long, so that a long name is never mistaken for a shorter one.
+std::size_t ExpressionParser::nameEnd() const {
+  std::size_t end = pos_ + 1;
+  while (end < text_.size() && isNameChar(text_[end])) {
+    ++end;
   }
-  const std::string_view name = slice(text_, start, pos_);
+  return end;
+}
+
+// Reads the name from the cursor to `end`. An unknown name is entered with value 0:
+// it is reported once and later uses of it stay silent. Before pass 1 there is no
+// map to enter it in.
+std::uint32_t ExpressionParser::valueOfName(std::size_t end) {
+  const std::string_view name = slice(text_, pos_, end);
+  pos_ = end;
   if (job_.symbols) {
-    job_.buildSymbolKey(name, job_.exprKey);
-    const auto [symbol, added] = job_.symbols->tryEmplace(job_.exprKey, Symbol{SYM_EQUATE, 0});
+    const auto [symbol, added] = job_.symbols->tryEmplace(symbolKey(name), Symbol{SYM_EQUATE, 0});
     if (!added) {
       return symbol->value;
     }
   }
   fail(201, job_.qualifyLocalLabel(name));
   return 0;
+}
+
+// Keys that fit are built in the parser's own buffer, which costs no string
+// operations; a longer one goes to the job's growing buffer.
+std::string_view ExpressionParser::symbolKey(std::string_view name) {
+  const SymbolKeyRule rule = symbolKeyRuleOf(job_);
+  const std::size_t length = rule.lengthOf(name);
+  if (length > keyBuffer_.size()) {
+    job_.buildSymbolKey(name, job_.exprKey);
+    return job_.exprKey;
+  }
+  rule.write(name, keyBuffer_.data());
+  return {keyBuffer_.data(), length};
 }
 
 // The quotient truncates toward zero. The most negative value divided by -1 wraps

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,28 +30,22 @@ private:
   struct Levels;  // the binary operators of each level and the loop they share
 
   std::optional<std::uint32_t> parseLonePrimary();
+  std::optional<std::uint32_t> readWholeTextPrimary();
   std::uint32_t parseComparison();
   std::uint32_t parseBitwise();
   std::uint32_t parseAdditive();
   std::uint32_t parseMultiplicative();
   std::uint32_t parseUnary();
   std::uint32_t parsePrimary();
-  std::uint32_t parseParenthesised();
-  std::uint32_t parseHexNumber();
-  std::uint32_t parseBinaryNumber();
-  std::uint32_t parseDecimalNumber();
   std::uint32_t parseCharacterConstant();
-  std::uint32_t parseLabel();
+  std::size_t nameEnd() const;
+  std::uint32_t valueOfName(std::size_t end);
+  std::string_view symbolKey(std::string_view name);
   std::uint32_t divide(std::uint32_t dividend, std::uint32_t divisor);
 
-  bool startsHexNumber() const;
-  bool startsBinaryNumber() const;
-  bool startsLabel() const {
-    const char c = peek();
-    return isLetter(c) || c == '_' || c == localLabelChar_;
-  }
-  bool nameEndsText() const;
+  bool startsName(char c) const { return isLetter(c) || c == '_' || c == localLabelChar_; }
   bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }
+  bool endsText(std::size_t position) const { return position == text_.size(); }
 
   bool atEnd() const { return pos_ >= text_.size(); }
   // The character `ahead` places after the cursor, or '\0' past the end.
@@ -78,4 +73,5 @@ private:
   std::string_view fileName_;
   int line_;
   bool ok_ = true;
+  std::array<char, 128> keyBuffer_;  // left uninitialised: only the key's characters are ever read
 };
