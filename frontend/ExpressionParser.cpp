@@ -150,133 +150,109 @@ constexpr CharacterConstant readCharacterConstant(std::string_view text, std::si
   return {value, pos + 1, true};
 }
 
-}  // namespace
-
-// The operator readers and the operations that need the parser's state live in a
-// helper so that the header need not name the private operator type.
-struct ExpressionParser::Levels {
-  static BinaryOp take(ExpressionParser& parser, BinaryOp op, std::size_t length) {
-    parser.pos_ += length;
-    return op;
-  }
-
-  // "=" and "!" alone are no operators: the level ends on them and the caller
-  // reports what is left.
-  static BinaryOp readComparison(ExpressionParser& parser) {
-    const char next = parser.peek(1);
-    switch (parser.peek()) {
-      case '=':
-        return next == '=' ? take(parser, BinaryOp::Equal, 2) : BinaryOp::None;
-      case '!':
-        return next == '=' ? take(parser, BinaryOp::NotEqual, 2) : BinaryOp::None;
-      case '<':
-        return next == '=' ? take(parser, BinaryOp::LessEqual, 2) : take(parser, BinaryOp::Less, 1);
-      case '>':
-        return next == '=' ? take(parser, BinaryOp::GreaterEqual, 2) : take(parser, BinaryOp::Greater, 1);
-      default:
-        return BinaryOp::None;
-    }
-  }
-
-  // A single "<" or ">" is left for the comparison level.
-  static BinaryOp readBitwise(ExpressionParser& parser) {
-    const char next = parser.peek(1);
-    switch (parser.peek()) {
-      case '&':
-        return take(parser, BinaryOp::And, 1);
-      case '|':
-        return take(parser, BinaryOp::Or, 1);
-      case '^':
-        return take(parser, BinaryOp::Xor, 1);
-      case '<':
-        return next == '<' ? take(parser, BinaryOp::ShiftLeft, 2) : BinaryOp::None;
-      case '>':
-        return next == '>' ? take(parser, BinaryOp::ShiftRight, 2) : BinaryOp::None;
-      default:
-        return BinaryOp::None;
-    }
-  }
-
-  static BinaryOp readAdditive(ExpressionParser& parser) {
-    switch (parser.peek()) {
-      case '+':
-        return take(parser, BinaryOp::Add, 1);
-      case '-':
-        return take(parser, BinaryOp::Subtract, 1);
-      default:
-        return BinaryOp::None;
-    }
-  }
-
-  // "(" right after an operand multiplies, so 2(3+1) is 8; the parenthesis stays
-  // for the operand that follows.
-  static BinaryOp readMultiplicative(ExpressionParser& parser) {
-    switch (parser.peek()) {
-      case '*':
-        return take(parser, BinaryOp::Multiply, 1);
-      case '/':
-        return take(parser, BinaryOp::Divide, 1);
-      case '(':
-        return BinaryOp::Multiply;
-      default:
-        return BinaryOp::None;
-    }
-  }
-
-  // Every binary level: operands from the next tighter level, combined left to
-  // right for as long as an operator of this level follows.
-  template <BinaryOp (*readOperator)(ExpressionParser&), std::uint32_t (ExpressionParser::*parseOperand)()>
-  static std::uint32_t parseLevel(ExpressionParser& parser) {
-    std::uint32_t value = (parser.*parseOperand)();
-    while (parser.ok_) {
-      parser.skipSpace();
-      const BinaryOp op = readOperator(parser);
-      if (op == BinaryOp::None) {
-        break;
-      }
-      value = combine(parser, op, value, (parser.*parseOperand)());
-    }
-    return value;
-  }
-
-  static std::uint32_t combine(ExpressionParser& parser, BinaryOp op, std::uint32_t left, std::uint32_t right) {
-    switch (op) {
-      case BinaryOp::Equal:
-        return truth(left == right);
-      case BinaryOp::NotEqual:
-        return truth(left != right);
-      case BinaryOp::Less:
-        return truth(asSigned(left) < asSigned(right));
-      case BinaryOp::LessEqual:
-        return truth(asSigned(left) <= asSigned(right));
-      case BinaryOp::Greater:
-        return truth(asSigned(left) > asSigned(right));
-      case BinaryOp::GreaterEqual:
-        return truth(asSigned(left) >= asSigned(right));
-      case BinaryOp::And:
-        return left & right;
-      case BinaryOp::Or:
-        return left | right;
-      case BinaryOp::Xor:
-        return left ^ right;
-      case BinaryOp::ShiftLeft:
-        return left << (right & 31u);
-      case BinaryOp::ShiftRight:
-        return asUnsigned(asSigned(left) >> (right & 31u));
-      case BinaryOp::Add:
-        return left + right;
-      case BinaryOp::Subtract:
-        return left - right;
-      case BinaryOp::Multiply:
-        return left * right;
-      case BinaryOp::Divide:
-        return parser.divide(left, right);
-      case BinaryOp::None:
-        break;
-    }
-    return left;
-  }
+// A binary operator as it stands in the text: what it does, how many characters it
+// takes, and its binding level, from 1 (comparisons, loosest) to 4 (products).
+struct BinaryOperator {
+  BinaryOp op;
+  std::uint8_t length;
+  int level;
 };
+
+constexpr int COMPARISON = 1;
+constexpr int BITWISE = 2;
+constexpr int ADDITIVE = 3;
+constexpr int MULTIPLICATIVE = 4;
+
+constexpr BinaryOperator NO_OPERATOR{BinaryOp::None, 0, 0};
+
+// "<<" and ">>" shift; a single "<" or ">" compares. "=" and "!" alone are no
+// operators: the expression ends on them and the caller reports what is left.
+// "(" right after an operand multiplies, so 2(3+1) is 8; the parenthesis stays
+// for the operand that follows.
+constexpr BinaryOperator readOperator(char c, char next) {
+  switch (c) {
+    case '=':
+      return next == '=' ? BinaryOperator{BinaryOp::Equal, 2, COMPARISON} : NO_OPERATOR;
+    case '!':
+      return next == '=' ? BinaryOperator{BinaryOp::NotEqual, 2, COMPARISON} : NO_OPERATOR;
+    case '<':
+      if (next == '<') {
+        return {BinaryOp::ShiftLeft, 2, BITWISE};
+      }
+      return next == '=' ? BinaryOperator{BinaryOp::LessEqual, 2, COMPARISON}
+                         : BinaryOperator{BinaryOp::Less, 1, COMPARISON};
+    case '>':
+      if (next == '>') {
+        return {BinaryOp::ShiftRight, 2, BITWISE};
+      }
+      return next == '=' ? BinaryOperator{BinaryOp::GreaterEqual, 2, COMPARISON}
+                         : BinaryOperator{BinaryOp::Greater, 1, COMPARISON};
+    case '&':
+      return {BinaryOp::And, 1, BITWISE};
+    case '|':
+      return {BinaryOp::Or, 1, BITWISE};
+    case '^':
+      return {BinaryOp::Xor, 1, BITWISE};
+    case '+':
+      return {BinaryOp::Add, 1, ADDITIVE};
+    case '-':
+      return {BinaryOp::Subtract, 1, ADDITIVE};
+    case '*':
+      return {BinaryOp::Multiply, 1, MULTIPLICATIVE};
+    case '/':
+      return {BinaryOp::Divide, 1, MULTIPLICATIVE};
+    case '(':
+      return {BinaryOp::Multiply, 0, MULTIPLICATIVE};
+    default:
+      return NO_OPERATOR;
+  }
+}
+
+// The value of `left op right`. A quotient truncates toward zero; the most
+// negative value divided by -1 wraps to itself instead of trapping, and a
+// division by zero (which the parser reports) leaves the left value.
+constexpr std::uint32_t combine(BinaryOp op, std::uint32_t left, std::uint32_t right) {
+  switch (op) {
+    case BinaryOp::Equal:
+      return truth(left == right);
+    case BinaryOp::NotEqual:
+      return truth(left != right);
+    case BinaryOp::Less:
+      return truth(asSigned(left) < asSigned(right));
+    case BinaryOp::LessEqual:
+      return truth(asSigned(left) <= asSigned(right));
+    case BinaryOp::Greater:
+      return truth(asSigned(left) > asSigned(right));
+    case BinaryOp::GreaterEqual:
+      return truth(asSigned(left) >= asSigned(right));
+    case BinaryOp::And:
+      return left & right;
+    case BinaryOp::Or:
+      return left | right;
+    case BinaryOp::Xor:
+      return left ^ right;
+    case BinaryOp::ShiftLeft:
+      return left << (right & 31u);
+    case BinaryOp::ShiftRight:
+      return asUnsigned(asSigned(left) >> (right & 31u));
+    case BinaryOp::Add:
+      return left + right;
+    case BinaryOp::Subtract:
+      return left - right;
+    case BinaryOp::Multiply:
+      return left * right;
+    case BinaryOp::Divide:
+      if (right == 0) {
+        return left;
+      }
+      return asSigned(right) == -1 ? 0u - left : asUnsigned(asSigned(left) / asSigned(right));
+    case BinaryOp::None:
+      break;
+  }
+  return left;
+}
+
+}  // namespace
 
 ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std::string_view fileName, int line)
     : job_(job),
@@ -294,7 +270,7 @@ std::uint32_t ExpressionParser::parseWhole() {
   if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
     return *value;
   }
-  const std::uint32_t value = parseComparison();
+  const std::uint32_t value = parseExpression();
   skipSpace();
   if (!atEnd()) {
     fail(202, original_);
@@ -302,20 +278,28 @@ std::uint32_t ExpressionParser::parseWhole() {
   return value;
 }
 
-std::uint32_t ExpressionParser::parseComparison() {
-  return Levels::parseLevel<&Levels::readComparison, &ExpressionParser::parseBitwise>(*this);
-}
+std::uint32_t ExpressionParser::parseExpression() { return parseOperators(COMPARISON); }
 
-std::uint32_t ExpressionParser::parseBitwise() {
-  return Levels::parseLevel<&Levels::readBitwise, &ExpressionParser::parseAdditive>(*this);
-}
-
-std::uint32_t ExpressionParser::parseAdditive() {
-  return Levels::parseLevel<&Levels::readAdditive, &ExpressionParser::parseMultiplicative>(*this);
-}
-
-std::uint32_t ExpressionParser::parseMultiplicative() {
-  return Levels::parseLevel<&Levels::readMultiplicative, &ExpressionParser::parseUnary>(*this);
+// The binding levels by precedence climbing: operands of this level and tighter
+// ones are combined left to right, each right operand taking every operator that
+// binds tighter than the one before it. This reads an expression exactly as one
+// loop per level would, with one operator test after each operand.
+std::uint32_t ExpressionParser::parseOperators(int lowestLevel) {
+  std::uint32_t value = parseUnary();
+  while (ok_) {
+    skipSpace();
+    const BinaryOperator next = readOperator(peek(), peek(1));
+    if (next.op == BinaryOp::None || next.level < lowestLevel) {
+      break;
+    }
+    pos_ += next.length;
+    const std::uint32_t right = parseOperators(next.level + 1);
+    if (next.op == BinaryOp::Divide && right == 0) {
+      fail(206);
+    }
+    value = combine(next.op, value, right);
+  }
+  return value;
 }
 
 // Most operands are one number or one name, with at most a sign in front. Such an
@@ -370,7 +354,7 @@ std::uint32_t ExpressionParser::parseUnary() {
   if (!accept('(')) {
     return applyPrefix(prefix, parsePrimary());
   }
-  const std::uint32_t inner = parseComparison();
+  const std::uint32_t inner = parseExpression();
   skipSpace();
   if (ok_ && peek() != ')') {
     fail(208);
@@ -451,19 +435,6 @@ std::string_view ExpressionParser::symbolKey(std::string_view name) {
   }
   rule.write(name, keyBuffer_.data());
   return {keyBuffer_.data(), length};
-}
-
-// The quotient truncates toward zero. The most negative value divided by -1 wraps
-// to itself instead of trapping.
-std::uint32_t ExpressionParser::divide(std::uint32_t dividend, std::uint32_t divisor) {
-  if (divisor == 0) {
-    fail(206);
-    return dividend;
-  }
-  if (asSigned(divisor) == -1) {
-    return 0u - dividend;
-  }
-  return asUnsigned(asSigned(dividend) / asSigned(divisor));
 }
 
 // Only the first error of an evaluation is reported; it also stops every level.

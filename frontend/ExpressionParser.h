@@ -27,21 +27,16 @@ public:
   std::uint32_t parseWhole();
 
 private:
-  struct Levels;  // the binary operators of each level and the loop they share
-
   std::optional<std::uint32_t> parseLonePrimary();
   std::optional<std::uint32_t> readWholeTextPrimary();
-  std::uint32_t parseComparison();
-  std::uint32_t parseBitwise();
-  std::uint32_t parseAdditive();
-  std::uint32_t parseMultiplicative();
+  std::uint32_t parseExpression();
+  std::uint32_t parseOperators(int lowestLevel);
   std::uint32_t parseUnary();
   std::uint32_t parsePrimary();
   std::uint32_t parseCharacterConstant();
   std::size_t nameEnd() const;
   std::uint32_t valueOfName(std::size_t end);
   std::string_view symbolKey(std::string_view name);
-  std::uint32_t divide(std::uint32_t dividend, std::uint32_t divisor);
 
   bool startsName(char c) const { return isLetter(c) || c == '_' || c == localLabelChar_; }
   bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }
