@@ -42,29 +42,32 @@ private:
   std::uint16_t argValue_ = 0;
 };
 
-// The pattern has already been matched in pass 1, so the text and the pattern are
-// walked in step; the walk stops at whichever ends first.
+// The pattern has already been matched in pass 1, so every plain pattern character
+// stands for the next character of the text that is not white space, and each
+// wildcard for the argument up to the pattern character after it. The walk stops
+// at whichever of the two ends first.
 void InstructionEncoder::readArguments(std::string_view text) {
   const std::string_view pattern = entry_.argPattern;
   std::size_t p = 0;
-  std::size_t q = 0;
-  while (true) {
+  for (std::size_t q = 0; q < pattern.size(); ++q) {
     p = skipSpace(text, p);
-    if (q < pattern.size() && pattern[q] == '*') {
+    if (pattern[q] == '*') {
       ++argCount_;
-      ++q;
       const std::size_t start = p;
-      p = argumentEnd(text, p, argumentStop(pattern, q));
+      p = argumentEnd(text, p, argumentStop(pattern, ++q));
       if (p == text.size() && q < pattern.size()) {
         return;
       }
       mergeArgument(evaluateArgument(argumentText(slice(text, start, p), q)));
+      if (q == pattern.size()) {
+        return;
+      }
     }
-    if (p >= text.size() || q >= pattern.size()) {
+    // Steps over the text character that matched the pattern character at q.
+    if (p >= text.size()) {
       return;
     }
     ++p;
-    ++q;
   }
 }
 
