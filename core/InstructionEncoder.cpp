@@ -1,5 +1,7 @@
 #include "core/InstructionEncoder.h"
 
+#include <array>
+
 #include "core/IndirectionCheck.h"
 #include "core/OperandMatcher.h"
 #include "core/OperandText.h"
@@ -14,6 +16,8 @@ constexpr std::int32_t BYTE_MIN = -128;
 constexpr std::int32_t BYTE_MAX = 127;
 constexpr std::int32_t UNSIGNED_BYTE_MAX = 255;
 constexpr std::int32_t HIGHEST_BIT = 7;
+// The table gives an entry 1 to 6 bytes, opcode and argument together.
+constexpr std::size_t MAX_INSTRUCTION_BYTES = 6;
 
 // The state of one instruction while its arguments are merged into its bytes.
 class InstructionEncoder {
@@ -189,12 +193,16 @@ void InstructionEncoder::emit(OutputImage& image) {
   }
   argValue_ |= entry_.orMask;
   const std::uint32_t opcode = opcodeWithBitNumber();
+  // The instruction's bytes are gathered first and written in one piece.
+  std::array<std::uint8_t, MAX_INSTRUCTION_BYTES> bytes{};
+  std::size_t count = 0;
   for (int i = 0; i < entry_.opcodeSize; ++i) {
-    image.writeByte(i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0);
+    bytes[count++] = i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0;
   }
   for (int i = 0; i < entry_.argSize; ++i) {
-    image.writeByte(i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0);
+    bytes[count++] = i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0;
   }
+  image.write(std::span(bytes).first(count));
   job_.pc = static_cast<std::uint16_t>(job_.pc + entry_.size);
 }
 
