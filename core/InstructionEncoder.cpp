@@ -49,11 +49,16 @@ private:
 // The pattern has already been matched in pass 1, so every plain pattern character
 // stands for the next character of the text that is not white space, and each
 // wildcard for the argument up to the pattern character after it. The walk stops
-// at whichever of the two ends first.
+// at whichever of the two ends first, and after the last wildcard: the plain
+// characters behind it hold no argument.
 void InstructionEncoder::readArguments(std::string_view text) {
   const std::string_view pattern = entry_.argPattern;
+  const std::size_t lastWildcard = pattern.rfind('*');
+  if (lastWildcard == std::string_view::npos) {
+    return;
+  }
   std::size_t p = 0;
-  for (std::size_t q = 0; q < pattern.size(); ++q) {
+  for (std::size_t q = 0; q <= lastWildcard; ++q) {
     p = skipSpace(text, p);
     if (pattern[q] == '*') {
       ++argCount_;
