@@ -1,5 +1,7 @@
 #include "frontend/ExpressionParser.h"
 
+#include <array>
+
 #include "app/AssemblerSettings.h"
 #include "core/SymbolKey.h"
 #include "frontend/CharClass.h"
@@ -50,15 +52,25 @@ constexpr std::uint32_t applyPrefix(char prefix, std::uint32_t value) {
 // The character at `pos`, or '\0' past the end: a suffix test then fails there.
 constexpr char charAt(std::string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
 
+// The value of every character as a digit: 0-9 and A-F in either case, and
+// NOT_A_DIGIT, which no base admits, for the rest. A digit run then costs one
+// table load and one comparison per character, whatever its base.
+constexpr std::uint8_t NOT_A_DIGIT = 0xFF;
+
+constexpr std::array<std::uint8_t, 256> makeDigitValues() {
+  std::array<std::uint8_t, 256> values{};
+  for (std::size_t c = 0; c < values.size(); ++c) {
+    values[c] = isHexDigit(static_cast<char>(c)) ? static_cast<std::uint8_t>(hexDigitValue(static_cast<char>(c)))
+                                                  : NOT_A_DIGIT;
+  }
+  return values;
+}
+
+constexpr std::array<std::uint8_t, 256> DIGIT_VALUES = makeDigitValues();
+
 template <std::uint32_t Base>
 constexpr bool isDigitOfBase(char c) {
-  if constexpr (Base == 2) {
-    return isBinaryDigit(c);
-  } else if constexpr (Base == 10) {
-    return isDigit(c);
-  } else {
-    return isHexDigit(c);
-  }
+  return DIGIT_VALUES[static_cast<unsigned char>(c)] < Base;
 }
 
 // A number's value and the position just past it (and past its suffix).
@@ -71,9 +83,12 @@ struct NumberToken {
 template <std::uint32_t Base>
 constexpr NumberToken readDigits(std::string_view text, std::size_t pos) {
   std::uint32_t value = 0;
-  while (pos < text.size() && isDigitOfBase<Base>(text[pos])) {
-    value = value * Base + static_cast<std::uint32_t>(hexDigitValue(text[pos]));
-    ++pos;
+  for (; pos < text.size(); ++pos) {
+    const std::uint32_t digit = DIGIT_VALUES[static_cast<unsigned char>(text[pos])];
+    if (digit >= Base) {
+      break;
+    }
+    value = value * Base + digit;
   }
   return {value, pos};
 }
@@ -95,10 +110,36 @@ constexpr std::optional<NumberToken> readPrefixedNumber(std::string_view text, s
   return withSuffix(text, readDigits<Base>(text, pos + 1), suffix);
 }
 
+// The run of hex digits that starts a number, read once: where it ends, its value
+// as a hexadecimal and as a decimal number, and whether it holds only decimal
+// digits (the decimal value is only meaningful then).
+struct DigitRun {
+  std::size_t end;
+  std::uint32_t hexadecimal;
+  std::uint32_t decimal;
+  bool onlyDecimalDigits;
+};
+
+constexpr DigitRun readDigitRun(std::string_view text, std::size_t pos) {
+  DigitRun run{pos, 0, 0, true};
+  for (; run.end < text.size(); ++run.end) {
+    const std::uint32_t digit = DIGIT_VALUES[static_cast<unsigned char>(text[run.end])];
+    if (digit >= 16) {
+      break;
+    }
+    run.hexadecimal = run.hexadecimal * 16 + digit;
+    run.decimal = run.decimal * 10 + digit;
+    run.onlyDecimalDigits = run.onlyDecimalDigits && digit < 10;
+  }
+  return run;
+}
+
 // The number that starts at `pos`, if one does. A run of digits takes its base from
 // what ends it: the hex digits are hexadecimal when "h" follows them, else the
 // binary digits are binary when "b" follows them, else the decimal digits count.
 // So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed by "ab".
+// A binary number's "b" is a hex digit, so a run of decimal digits alone that is
+// not followed by "h" is decimal, which is read in the one pass.
 constexpr std::optional<NumberToken> readNumber(std::string_view text, std::size_t pos) {
   const char first = charAt(text, pos);
   if (first == '$') {
@@ -110,9 +151,12 @@ constexpr std::optional<NumberToken> readNumber(std::string_view text, std::size
   if (!isDigit(first)) {
     return std::nullopt;
   }
-  const NumberToken hexadecimal = readDigits<16>(text, pos);
-  if (toUpper(charAt(text, hexadecimal.end)) == 'H') {
-    return NumberToken{hexadecimal.value, hexadecimal.end + 1};
+  const DigitRun run = readDigitRun(text, pos);
+  if (toUpper(charAt(text, run.end)) == 'H') {
+    return NumberToken{run.hexadecimal, run.end + 1};
+  }
+  if (run.onlyDecimalDigits) {
+    return NumberToken{run.decimal, run.end};
   }
   if (isBinaryDigit(first)) {
     const NumberToken binary = readDigits<2>(text, pos);
