@@ -21,6 +21,29 @@ TEST(EvaluatorLabels, KnownNamesGiveTheirValue) {
   });
 }
 
+// A name runs up to the first character that cannot continue it; an operator right
+// after it, or a prefix right before it, belongs to the expression.
+TEST(EvaluatorLabels, NamesNextToOperators) {
+  expectCases({
+      {"start-start", 0, ""},
+      {"start*2", 0x2468, ""},
+      {"start<<1", 0x2468, ""},
+      {"start&0FFh", 0x34, ""},
+      {"(start)", 0x1234, ""},
+      {"start==4660", 1, ""},
+      {"start!=start", 0, ""},
+      {"- start", 0xEDCC, ""},
+      {"+start", 0x1234, ""},
+      {"!start", 0, ""},
+      {"start/0", 0x1234, error(206, "Divide by zero")},
+      {"start+", 0x1234, error(204, "Value expected")},
+      {"start start", 0x1234, illegal("start start")},
+      {"start=1", 0x1234, illegal("start=1")},
+      {"start!", 0x1234, illegal("start!")},
+      {"start@x", 0, undefinedLabel("start@x")},
+  });
+}
+
 TEST(EvaluatorLabels, CaseMattersWhenNamesAreCaseSensitive) {
   auto job = makeJob(OPT_CHECK_INDIRECTION);
   define(*job, "Start", 1);
