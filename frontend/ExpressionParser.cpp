@@ -134,12 +134,30 @@ constexpr DigitRun readDigitRun(std::string_view text, std::size_t pos) {
   return run;
 }
 
-// The number that starts at `pos`, if one does. A run of digits takes its base from
-// what ends it: the hex digits are hexadecimal when "h" follows them, else the
-// binary digits are binary when "b" follows them, else the decimal digits count.
-// So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed by "ab".
-// A binary number's "b" is a hex digit, so a run of decimal digits alone that is
-// not followed by "h" is decimal, which is read in the one pass.
+// The number that starts with the decimal digit at `pos`. A run of digits takes its
+// base from what ends it: the hex digits are hexadecimal when "h" follows them,
+// else the binary digits are binary when "b" follows them, else the decimal digits
+// count. So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed
+// by "ab". A binary number's "b" is a hex digit, so a run of decimal digits alone
+// that is not followed by "h" is decimal, which is read in the one pass.
+constexpr NumberToken readUnprefixedNumber(std::string_view text, std::size_t pos) {
+  const DigitRun run = readDigitRun(text, pos);
+  if (toUpper(charAt(text, run.end)) == 'H') {
+    return {run.hexadecimal, run.end + 1};
+  }
+  if (run.onlyDecimalDigits) {
+    return {run.decimal, run.end};
+  }
+  if (isBinaryDigit(text[pos])) {
+    const NumberToken binary = readDigits<2>(text, pos);
+    if (toUpper(charAt(text, binary.end)) == 'B') {
+      return {binary.value, binary.end + 1};
+    }
+  }
+  return readDigits<10>(text, pos);
+}
+
+// The number that starts at `pos`, if one does.
 constexpr std::optional<NumberToken> readNumber(std::string_view text, std::size_t pos) {
   const char first = charAt(text, pos);
   if (first == '$') {
@@ -151,20 +169,7 @@ constexpr std::optional<NumberToken> readNumber(std::string_view text, std::size
   if (!isDigit(first)) {
     return std::nullopt;
   }
-  const DigitRun run = readDigitRun(text, pos);
-  if (toUpper(charAt(text, run.end)) == 'H') {
-    return NumberToken{run.hexadecimal, run.end + 1};
-  }
-  if (run.onlyDecimalDigits) {
-    return NumberToken{run.decimal, run.end};
-  }
-  if (isBinaryDigit(first)) {
-    const NumberToken binary = readDigits<2>(text, pos);
-    if (toUpper(charAt(text, binary.end)) == 'B') {
-      return NumberToken{binary.value, binary.end + 1};
-    }
-  }
-  return readDigits<10>(text, pos);
+  return readUnprefixedNumber(text, pos);
 }
 
 // A character constant: its value, the position after it, and whether its closing
