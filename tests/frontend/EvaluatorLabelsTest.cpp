@@ -116,4 +116,18 @@ TEST(EvaluatorLabels, LongNamesAreReadWhole) {
   EXPECT_EQ(job->consoleText(), undefinedLabel(name128));
 }
 
+// A long module name makes a local label's key longer than the name as written;
+// such keys are folded and found like short ones.
+TEST(EvaluatorLabels, LongQualifiedNamesAreFound) {
+  auto job = makeJob();
+  job->moduleName = std::string(100, 'M');
+  const std::string fits = "@" + std::string(27, 'X');     // a key of 128 characters
+  const std::string longer = "@" + std::string(28, 'Y');   // 129
+  define(*job, fits, 1);
+  define(*job, longer, 2);
+  EXPECT_EQ(evaluateIn(*job, "@" + std::string(27, 'x')), 1);
+  EXPECT_EQ(evaluateIn(*job, "@" + std::string(28, 'y') + "+1"), 3);
+  EXPECT_EQ(job->consoleText(), "");
+}
+
 }  // namespace
