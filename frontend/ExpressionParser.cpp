@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/AssemblerSettings.h"
 #include "core/SymbolKey.h"
 #include "frontend/CharClass.h"
 #include "frontend/TextScan.h"

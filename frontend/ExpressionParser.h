@@ -11,9 +11,9 @@
 
 class AssemblyJob;
 
-// One evaluation of one expression text: a recursive-descent parser over a view of
-// the text with five binding levels, from comparisons (loosest) to the prefix
-// operators and primaries (tightest). Values are 32-bit and wrap; they are kept
+// One evaluation of one expression text: a parser over a view of the text with
+// five binding levels, from comparisons (loosest) to the prefix operators and
+// primaries (tightest); the four binary levels are read by precedence climbing. Values are 32-bit and wrap; they are kept
 // unsigned so that no operation can overflow a signed integer, and read as signed
 // wherever the sign matters (comparisons, division, right shift).
 //
