@@ -11,7 +11,8 @@ bool looksLikeIndirection(std::string_view argument) {
   int outsideParentheses = 0;
   bool insideParentheses = false;
   while (!walker.atEnd()) {
-    const bool counted = walker.current() != '\'' && !walker.inCharConstant();
+    // A character constant is stepped over whole; neither it nor its quotes count.
+    const bool counted = walker.current() != '\'';
     walker.step();
     if (!counted) {
       continue;

@@ -1,5 +1,7 @@
 #include "core/InstructionEncoder.h"
 
+#include <array>
+
 #include "core/IndirectionCheck.h"
 #include "core/OperandMatcher.h"
 #include "core/OperandText.h"
@@ -14,6 +16,8 @@ constexpr std::int32_t BYTE_MIN = -128;
 constexpr std::int32_t BYTE_MAX = 127;
 constexpr std::int32_t UNSIGNED_BYTE_MAX = 255;
 constexpr std::int32_t HIGHEST_BIT = 7;
+// The table gives an entry 1 to 6 bytes, opcode and argument together.
+constexpr std::size_t MAX_INSTRUCTION_BYTES = 6;
 
 // The state of one instruction while its arguments are merged into its bytes.
 class InstructionEncoder {
@@ -42,29 +46,37 @@ private:
   std::uint16_t argValue_ = 0;
 };
 
-// The pattern has already been matched in pass 1, so the text and the pattern are
-// walked in step; the walk stops at whichever ends first.
+// The pattern has already been matched in pass 1, so every plain pattern character
+// stands for the next character of the text that is not white space, and each
+// wildcard for the argument up to the pattern character after it. The walk stops
+// at whichever of the two ends first, and after the last wildcard: the plain
+// characters behind it hold no argument.
 void InstructionEncoder::readArguments(std::string_view text) {
   const std::string_view pattern = entry_.argPattern;
+  const std::size_t lastWildcard = pattern.rfind('*');
+  if (lastWildcard == std::string_view::npos) {
+    return;
+  }
   std::size_t p = 0;
-  std::size_t q = 0;
-  while (true) {
+  for (std::size_t q = 0; q <= lastWildcard; ++q) {
     p = skipSpace(text, p);
-    if (q < pattern.size() && pattern[q] == '*') {
+    if (pattern[q] == '*') {
       ++argCount_;
-      ++q;
       const std::size_t start = p;
-      p = argumentEnd(text, p, argumentStop(pattern, q));
+      p = argumentEnd(text, p, argumentStop(pattern, ++q));
       if (p == text.size() && q < pattern.size()) {
         return;
       }
       mergeArgument(evaluateArgument(argumentText(slice(text, start, p), q)));
+      if (q == pattern.size()) {
+        return;
+      }
     }
-    if (p >= text.size() || q >= pattern.size()) {
+    // Steps over the text character that matched the pattern character at q.
+    if (p >= text.size()) {
       return;
     }
     ++p;
-    ++q;
   }
 }
 
@@ -186,12 +198,16 @@ void InstructionEncoder::emit(OutputImage& image) {
   }
   argValue_ |= entry_.orMask;
   const std::uint32_t opcode = opcodeWithBitNumber();
+  // The instruction's bytes are gathered first and written in one piece.
+  std::array<std::uint8_t, MAX_INSTRUCTION_BYTES> bytes{};
+  std::size_t count = 0;
   for (int i = 0; i < entry_.opcodeSize; ++i) {
-    image.writeByte(i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0);
+    bytes[count++] = i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0;
   }
   for (int i = 0; i < entry_.argSize; ++i) {
-    image.writeByte(i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0);
+    bytes[count++] = i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0;
   }
+  image.write(std::span(bytes).first(count));
   job_.pc = static_cast<std::uint16_t>(job_.pc + entry_.size);
 }
 

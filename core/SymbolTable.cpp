@@ -1,32 +1,14 @@
-#include <algorithm>
-
 #include "app/AssemblerSettings.h"
-#include "frontend/CharClass.h"
+#include "core/SymbolKey.h"
 #include "job/AssemblyJob.h"
 
-namespace {
-
-// Appends text to key, upper-cased when names are case-insensitive.
-void appendKeyPart(std::string& key, std::string_view text, bool foldCase) {
-  if (!foldCase) {
-    key.append(text);
-    return;
-  }
-  const std::size_t start = key.size();
-  key.append(text);
-  std::transform(key.begin() + static_cast<std::ptrdiff_t>(start), key.end(), key.begin() + static_cast<std::ptrdiff_t>(start),
-                 charclass::upperCaseOf);
+SymbolKeyRule symbolKeyRuleOf(const AssemblyJob& job) {
+  return {job.moduleName, job.localLabelChar, (job.optionFlags & OPT_CASE_INSENSITIVE) != 0};
 }
-
-bool isLocalLabel(std::string_view name, char localLabelChar) {
-  return !name.empty() && name.front() == localLabelChar;
-}
-
-}  // namespace
 
 std::string AssemblyJob::qualifyLocalLabel(std::string_view name) const {
   std::string qualified;
-  if (isLocalLabel(name, localLabelChar)) {
+  if (symbolKeyRuleOf(*this).isLocal(name)) {
     qualified = moduleName;
   }
   qualified.append(name);
@@ -34,12 +16,9 @@ std::string AssemblyJob::qualifyLocalLabel(std::string_view name) const {
 }
 
 void AssemblyJob::buildSymbolKey(std::string_view name, std::string& key) const {
-  const bool foldCase = (optionFlags & OPT_CASE_INSENSITIVE) != 0;
-  key.clear();
-  if (isLocalLabel(name, localLabelChar)) {
-    appendKeyPart(key, moduleName, foldCase);
-  }
-  appendKeyPart(key, name, foldCase);
+  const SymbolKeyRule rule = symbolKeyRuleOf(*this);
+  key.resize(rule.lengthOf(name));
+  rule.write(name, key.data());
 }
 
 std::string AssemblyJob::symbolKey(std::string_view name) const {
@@ -51,8 +30,8 @@ std::string AssemblyJob::symbolKey(std::string_view name) const {
 // The written name is already qualified; only its case is folded for the key, while
 // the export map keeps every spelling apart for the symbol file.
 void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex) {
-  std::string key;
-  appendKeyPart(key, writtenName, (optionFlags & OPT_CASE_INSENSITIVE) != 0);
+  std::string key(writtenName.size(), '\0');
+  writeKeyPart(writtenName, (optionFlags & OPT_CASE_INSENSITIVE) != 0, key.data());
   const Symbol symbol{kind, value};
   const auto [stored, added] = symbols->tryEmplace(key, symbol);
   if (!added) {

@@ -1,6 +1,8 @@
 #include "frontend/ExpressionParser.h"
 
-#include "app/AssemblerSettings.h"
+#include <array>
+
+#include "core/SymbolKey.h"
 #include "frontend/CharClass.h"
 #include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
@@ -46,133 +48,259 @@ constexpr std::uint32_t applyPrefix(char prefix, std::uint32_t value) {
   }
 }
 
-}  // namespace
+// The character at `pos`, or '\0' past the end: a suffix test then fails there.
+constexpr char charAt(std::string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
 
-// The operator readers and the operations that need the parser's state live in a
-// helper so that the header need not name the private operator type.
-struct ExpressionParser::Levels {
-  static BinaryOp take(ExpressionParser& parser, BinaryOp op, std::size_t length) {
-    parser.pos_ += length;
-    return op;
-  }
+// The value of every character as a digit: 0-9 and A-F in either case, and
+// NOT_A_DIGIT, which no base admits, for the rest. A digit run then costs one
+// table load and one comparison per character, whatever its base.
+constexpr std::uint8_t NOT_A_DIGIT = 0xFF;
 
-  // "=" and "!" alone are no operators: the level ends on them and the caller
-  // reports what is left.
-  static BinaryOp readComparison(ExpressionParser& parser) {
-    const char next = parser.peek(1);
-    switch (parser.peek()) {
-      case '=':
-        return next == '=' ? take(parser, BinaryOp::Equal, 2) : BinaryOp::None;
-      case '!':
-        return next == '=' ? take(parser, BinaryOp::NotEqual, 2) : BinaryOp::None;
-      case '<':
-        return next == '=' ? take(parser, BinaryOp::LessEqual, 2) : take(parser, BinaryOp::Less, 1);
-      case '>':
-        return next == '=' ? take(parser, BinaryOp::GreaterEqual, 2) : take(parser, BinaryOp::Greater, 1);
-      default:
-        return BinaryOp::None;
-    }
+constexpr std::array<std::uint8_t, 256> makeDigitValues() {
+  std::array<std::uint8_t, 256> values{};
+  for (std::size_t c = 0; c < values.size(); ++c) {
+    values[c] = isHexDigit(static_cast<char>(c)) ? static_cast<std::uint8_t>(hexDigitValue(static_cast<char>(c)))
+                                                  : NOT_A_DIGIT;
   }
+  return values;
+}
 
-  // A single "<" or ">" is left for the comparison level.
-  static BinaryOp readBitwise(ExpressionParser& parser) {
-    const char next = parser.peek(1);
-    switch (parser.peek()) {
-      case '&':
-        return take(parser, BinaryOp::And, 1);
-      case '|':
-        return take(parser, BinaryOp::Or, 1);
-      case '^':
-        return take(parser, BinaryOp::Xor, 1);
-      case '<':
-        return next == '<' ? take(parser, BinaryOp::ShiftLeft, 2) : BinaryOp::None;
-      case '>':
-        return next == '>' ? take(parser, BinaryOp::ShiftRight, 2) : BinaryOp::None;
-      default:
-        return BinaryOp::None;
-    }
-  }
+constexpr std::array<std::uint8_t, 256> DIGIT_VALUES = makeDigitValues();
 
-  static BinaryOp readAdditive(ExpressionParser& parser) {
-    switch (parser.peek()) {
-      case '+':
-        return take(parser, BinaryOp::Add, 1);
-      case '-':
-        return take(parser, BinaryOp::Subtract, 1);
-      default:
-        return BinaryOp::None;
-    }
-  }
+template <std::uint32_t Base>
+constexpr bool isDigitOfBase(char c) {
+  return DIGIT_VALUES[static_cast<unsigned char>(c)] < Base;
+}
 
-  // "(" right after an operand multiplies, so 2(3+1) is 8; the parenthesis stays
-  // for the operand that follows.
-  static BinaryOp readMultiplicative(ExpressionParser& parser) {
-    switch (parser.peek()) {
-      case '*':
-        return take(parser, BinaryOp::Multiply, 1);
-      case '/':
-        return take(parser, BinaryOp::Divide, 1);
-      case '(':
-        return BinaryOp::Multiply;
-      default:
-        return BinaryOp::None;
-    }
-  }
-
-  // Every binary level: operands from the next tighter level, combined left to
-  // right for as long as an operator of this level follows.
-  template <BinaryOp (*readOperator)(ExpressionParser&), std::uint32_t (ExpressionParser::*parseOperand)()>
-  static std::uint32_t parseLevel(ExpressionParser& parser) {
-    std::uint32_t value = (parser.*parseOperand)();
-    while (parser.ok_) {
-      parser.skipSpace();
-      const BinaryOp op = readOperator(parser);
-      if (op == BinaryOp::None) {
-        break;
-      }
-      value = combine(parser, op, value, (parser.*parseOperand)());
-    }
-    return value;
-  }
-
-  static std::uint32_t combine(ExpressionParser& parser, BinaryOp op, std::uint32_t left, std::uint32_t right) {
-    switch (op) {
-      case BinaryOp::Equal:
-        return truth(left == right);
-      case BinaryOp::NotEqual:
-        return truth(left != right);
-      case BinaryOp::Less:
-        return truth(asSigned(left) < asSigned(right));
-      case BinaryOp::LessEqual:
-        return truth(asSigned(left) <= asSigned(right));
-      case BinaryOp::Greater:
-        return truth(asSigned(left) > asSigned(right));
-      case BinaryOp::GreaterEqual:
-        return truth(asSigned(left) >= asSigned(right));
-      case BinaryOp::And:
-        return left & right;
-      case BinaryOp::Or:
-        return left | right;
-      case BinaryOp::Xor:
-        return left ^ right;
-      case BinaryOp::ShiftLeft:
-        return left << (right & 31u);
-      case BinaryOp::ShiftRight:
-        return asUnsigned(asSigned(left) >> (right & 31u));
-      case BinaryOp::Add:
-        return left + right;
-      case BinaryOp::Subtract:
-        return left - right;
-      case BinaryOp::Multiply:
-        return left * right;
-      case BinaryOp::Divide:
-        return parser.divide(left, right);
-      case BinaryOp::None:
-        break;
-    }
-    return left;
-  }
+// A number's value and the position just past it (and past its suffix).
+struct NumberToken {
+  std::uint32_t value;
+  std::size_t end;
 };
+
+// Accumulates the run of digits of `Base` that starts at `pos`; values wrap.
+template <std::uint32_t Base>
+constexpr NumberToken readDigits(std::string_view text, std::size_t pos) {
+  std::uint32_t value = 0;
+  for (; pos < text.size(); ++pos) {
+    const std::uint32_t digit = DIGIT_VALUES[static_cast<unsigned char>(text[pos])];
+    if (digit >= Base) {
+      break;
+    }
+    value = value * Base + digit;
+  }
+  return {value, pos};
+}
+
+// Steps over one base suffix ("h" or "b", either case) right after a number.
+constexpr NumberToken withSuffix(std::string_view text, NumberToken number, char suffix) {
+  if (toUpper(charAt(text, number.end)) == suffix) {
+    ++number.end;
+  }
+  return number;
+}
+
+// A prefixed number: "$" or "%" with at least one digit of its base right after it.
+template <std::uint32_t Base>
+constexpr std::optional<NumberToken> readPrefixedNumber(std::string_view text, std::size_t pos, char suffix) {
+  if (!isDigitOfBase<Base>(charAt(text, pos + 1))) {
+    return std::nullopt;
+  }
+  return withSuffix(text, readDigits<Base>(text, pos + 1), suffix);
+}
+
+// The run of hex digits that starts a number, read once: where it ends, its value
+// as a hexadecimal and as a decimal number, and whether it holds only decimal
+// digits (the decimal value is only meaningful then).
+struct DigitRun {
+  std::size_t end;
+  std::uint32_t hexadecimal;
+  std::uint32_t decimal;
+  bool onlyDecimalDigits;
+};
+
+constexpr DigitRun readDigitRun(std::string_view text, std::size_t pos) {
+  DigitRun run{pos, 0, 0, true};
+  for (; run.end < text.size(); ++run.end) {
+    const std::uint32_t digit = DIGIT_VALUES[static_cast<unsigned char>(text[run.end])];
+    if (digit >= 16) {
+      break;
+    }
+    run.hexadecimal = run.hexadecimal * 16 + digit;
+    run.decimal = run.decimal * 10 + digit;
+    run.onlyDecimalDigits = run.onlyDecimalDigits && digit < 10;
+  }
+  return run;
+}
+
+// The number that starts with the decimal digit at `pos`. A run of digits takes its
+// base from what ends it: the hex digits are hexadecimal when "h" follows them,
+// else the binary digits are binary when "b" follows them, else the decimal digits
+// count. So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed
+// by "ab". A binary number's "b" is a hex digit, so a run of decimal digits alone
+// that is not followed by "h" is decimal, which is read in the one pass.
+constexpr NumberToken readUnprefixedNumber(std::string_view text, std::size_t pos) {
+  const DigitRun run = readDigitRun(text, pos);
+  if (toUpper(charAt(text, run.end)) == 'H') {
+    return {run.hexadecimal, run.end + 1};
+  }
+  if (run.onlyDecimalDigits) {
+    return {run.decimal, run.end};
+  }
+  if (isBinaryDigit(text[pos])) {
+    const NumberToken binary = readDigits<2>(text, pos);
+    if (toUpper(charAt(text, binary.end)) == 'B') {
+      return {binary.value, binary.end + 1};
+    }
+  }
+  return readDigits<10>(text, pos);
+}
+
+// The number that starts at `pos`, if one does.
+constexpr std::optional<NumberToken> readNumber(std::string_view text, std::size_t pos) {
+  const char first = charAt(text, pos);
+  if (first == '$') {
+    return readPrefixedNumber<16>(text, pos, 'H');
+  }
+  if (first == '%') {
+    return readPrefixedNumber<2>(text, pos, 'B');
+  }
+  if (!isDigit(first)) {
+    return std::nullopt;
+  }
+  return readUnprefixedNumber(text, pos);
+}
+
+// A character constant: its value, the position after it, and whether its closing
+// quote was there. A backslash before the character is skipped and escapes
+// nothing: '\n' is the code of n. A text that ends after the quote or the
+// backslash (a lone "'" is what ".db ','" hands over for each piece) leaves the
+// constant open with value 0.
+struct CharacterConstant {
+  std::uint32_t value;
+  std::size_t end;
+  bool closed;
+};
+
+constexpr CharacterConstant readCharacterConstant(std::string_view text, std::size_t pos) {
+  ++pos;
+  if (charAt(text, pos) == '\\') {
+    ++pos;
+  }
+  if (pos >= text.size()) {
+    return {0, pos, false};
+  }
+  const std::uint32_t value = signedByteValue(text[pos]);
+  ++pos;
+  if (charAt(text, pos) != '\'') {
+    return {value, pos, false};
+  }
+  return {value, pos + 1, true};
+}
+
+// A binary operator as it stands in the text: what it does, how many characters it
+// takes, and its binding level, from 1 (comparisons, loosest) to 4 (products).
+struct BinaryOperator {
+  BinaryOp op;
+  std::uint8_t length;
+  int level;
+};
+
+constexpr int COMPARISON = 1;
+constexpr int BITWISE = 2;
+constexpr int ADDITIVE = 3;
+constexpr int MULTIPLICATIVE = 4;
+
+constexpr BinaryOperator NO_OPERATOR{BinaryOp::None, 0, 0};
+
+// "<<" and ">>" shift; a single "<" or ">" compares. "=" and "!" alone are no
+// operators: the expression ends on them and the caller reports what is left.
+// "(" right after an operand multiplies, so 2(3+1) is 8; the parenthesis stays
+// for the operand that follows.
+constexpr BinaryOperator readOperator(char c, char next) {
+  switch (c) {
+    case '=':
+      return next == '=' ? BinaryOperator{BinaryOp::Equal, 2, COMPARISON} : NO_OPERATOR;
+    case '!':
+      return next == '=' ? BinaryOperator{BinaryOp::NotEqual, 2, COMPARISON} : NO_OPERATOR;
+    case '<':
+      if (next == '<') {
+        return {BinaryOp::ShiftLeft, 2, BITWISE};
+      }
+      return next == '=' ? BinaryOperator{BinaryOp::LessEqual, 2, COMPARISON}
+                         : BinaryOperator{BinaryOp::Less, 1, COMPARISON};
+    case '>':
+      if (next == '>') {
+        return {BinaryOp::ShiftRight, 2, BITWISE};
+      }
+      return next == '=' ? BinaryOperator{BinaryOp::GreaterEqual, 2, COMPARISON}
+                         : BinaryOperator{BinaryOp::Greater, 1, COMPARISON};
+    case '&':
+      return {BinaryOp::And, 1, BITWISE};
+    case '|':
+      return {BinaryOp::Or, 1, BITWISE};
+    case '^':
+      return {BinaryOp::Xor, 1, BITWISE};
+    case '+':
+      return {BinaryOp::Add, 1, ADDITIVE};
+    case '-':
+      return {BinaryOp::Subtract, 1, ADDITIVE};
+    case '*':
+      return {BinaryOp::Multiply, 1, MULTIPLICATIVE};
+    case '/':
+      return {BinaryOp::Divide, 1, MULTIPLICATIVE};
+    case '(':
+      return {BinaryOp::Multiply, 0, MULTIPLICATIVE};
+    default:
+      return NO_OPERATOR;
+  }
+}
+
+// The value of `left op right`. A quotient truncates toward zero; the most
+// negative value divided by -1 wraps to itself instead of trapping, and a
+// division by zero (which the parser reports) leaves the left value.
+constexpr std::uint32_t combine(BinaryOp op, std::uint32_t left, std::uint32_t right) {
+  switch (op) {
+    case BinaryOp::Equal:
+      return truth(left == right);
+    case BinaryOp::NotEqual:
+      return truth(left != right);
+    case BinaryOp::Less:
+      return truth(asSigned(left) < asSigned(right));
+    case BinaryOp::LessEqual:
+      return truth(asSigned(left) <= asSigned(right));
+    case BinaryOp::Greater:
+      return truth(asSigned(left) > asSigned(right));
+    case BinaryOp::GreaterEqual:
+      return truth(asSigned(left) >= asSigned(right));
+    case BinaryOp::And:
+      return left & right;
+    case BinaryOp::Or:
+      return left | right;
+    case BinaryOp::Xor:
+      return left ^ right;
+    case BinaryOp::ShiftLeft:
+      return left << (right & 31u);
+    case BinaryOp::ShiftRight:
+      return asUnsigned(asSigned(left) >> (right & 31u));
+    case BinaryOp::Add:
+      return left + right;
+    case BinaryOp::Subtract:
+      return left - right;
+    case BinaryOp::Multiply:
+      return left * right;
+    case BinaryOp::Divide:
+      if (right == 0) {
+        return left;
+      }
+      return asSigned(right) == -1 ? 0u - left : asUnsigned(asSigned(left) / asSigned(right));
+    case BinaryOp::None:
+      break;
+  }
+  return left;
+}
+
+}  // namespace
 
 ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std::string_view fileName, int line)
     : job_(job),
@@ -190,7 +318,7 @@ std::uint32_t ExpressionParser::parseWhole() {
   if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
     return *value;
   }
-  const std::uint32_t value = parseComparison();
+  const std::uint32_t value = parseExpression();
   skipSpace();
   if (!atEnd()) {
     fail(202, original_);
@@ -198,27 +326,34 @@ std::uint32_t ExpressionParser::parseWhole() {
   return value;
 }
 
-std::uint32_t ExpressionParser::parseComparison() {
-  return Levels::parseLevel<&Levels::readComparison, &ExpressionParser::parseBitwise>(*this);
-}
+std::uint32_t ExpressionParser::parseExpression() { return parseOperators(COMPARISON); }
 
-std::uint32_t ExpressionParser::parseBitwise() {
-  return Levels::parseLevel<&Levels::readBitwise, &ExpressionParser::parseAdditive>(*this);
-}
-
-std::uint32_t ExpressionParser::parseAdditive() {
-  return Levels::parseLevel<&Levels::readAdditive, &ExpressionParser::parseMultiplicative>(*this);
-}
-
-std::uint32_t ExpressionParser::parseMultiplicative() {
-  return Levels::parseLevel<&Levels::readMultiplicative, &ExpressionParser::parseUnary>(*this);
+// The binding levels by precedence climbing: operands of this level and tighter
+// ones are combined left to right, each right operand taking every operator that
+// binds tighter than the one before it. This reads an expression exactly as one
+// loop per level would, with one operator test after each operand.
+std::uint32_t ExpressionParser::parseOperators(int lowestLevel) {
+  std::uint32_t value = parseUnary();
+  while (ok_) {
+    skipSpace();
+    const BinaryOperator next = readOperator(peek(), peek(1));
+    if (next.op == BinaryOp::None || next.level < lowestLevel) {
+      break;
+    }
+    pos_ += next.length;
+    const std::uint32_t right = parseOperators(next.level + 1);
+    if (next.op == BinaryOp::Divide && right == 0) {
+      fail(206);
+    }
+    value = combine(next.op, value, right);
+  }
+  return value;
 }
 
 // Most operands are one number or one name, with at most a sign in front. Such an
 // expression is read by the primary readers directly, as the binding levels would
 // read it: they find no operator after it and hand its value up unchanged. Any
-// other text is left untouched for the levels (a name is only read, with the
-// lookup that may report it, once it is known to end the text).
+// other text is left untouched for the levels.
 std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
   skipSpace();
   const char prefix = peek();
@@ -226,31 +361,34 @@ std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
     ++pos_;
   }
   skipSpace();
-  const std::size_t start = pos_;
-  std::uint32_t value = 0;
-  if (startsHexNumber()) {
-    value = parseHexNumber();
-  } else if (startsBinaryNumber()) {
-    value = parseBinaryNumber();
-  } else if (isDigit(peek())) {
-    value = parseDecimalNumber();
-  } else if (startsLabel() && nameEndsText()) {
-    value = parseLabel();
-  }
-  if (pos_ == start || !atEnd()) {
+  const std::optional<std::uint32_t> value = readWholeTextPrimary();
+  if (!value) {
     pos_ = 0;
     return std::nullopt;
   }
-  return applyPrefix(prefix, value);
+  return applyPrefix(prefix, *value);
 }
 
-bool ExpressionParser::nameEndsText() const {
-  for (std::size_t ahead = pos_; ahead < text_.size(); ++ahead) {
-    if (!isNameChar(text_[ahead])) {
-      return false;
-    }
+// The value of the primary at the cursor when it runs to the end of the text. Only
+// a primary that cannot fail is read; a name is looked up (and may be reported as
+// not defined) only once it is known to end the text.
+std::optional<std::uint32_t> ExpressionParser::readWholeTextPrimary() {
+  if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
+    return endsText(number->end) ? std::optional(number->value) : std::nullopt;
   }
-  return true;
+  const char c = peek();
+  if (startsName(c)) {
+    const std::size_t end = nameEnd();
+    return endsText(end) ? std::optional(valueOfName(end)) : std::nullopt;
+  }
+  if (c == '\'') {
+    const CharacterConstant constant = readCharacterConstant(text_, pos_);
+    return constant.closed && endsText(constant.end) ? std::optional(constant.value) : std::nullopt;
+  }
+  if (c == '$' && endsText(pos_ + 1)) {
+    return job_.pc;
+  }
+  return std::nullopt;
 }
 
 // At most one prefix operator stands before a primary, so "--5" is no expression.
@@ -264,7 +402,7 @@ std::uint32_t ExpressionParser::parseUnary() {
   if (!accept('(')) {
     return applyPrefix(prefix, parsePrimary());
   }
-  const std::uint32_t inner = parseComparison();
+  const std::uint32_t inner = parseExpression();
   skipSpace();
   if (ok_ && peek() != ')') {
     fail(208);
@@ -281,21 +419,16 @@ std::uint32_t ExpressionParser::parsePrimary() {
     fail(204);
     return 0;
   }
-  if (startsHexNumber()) {
-    return parseHexNumber();
-  }
-  if (startsBinaryNumber()) {
-    return parseBinaryNumber();
+  if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
+    pos_ = number->end;
+    return number->value;
   }
   const char c = peek();
-  if (isDigit(c)) {
-    return parseDecimalNumber();
-  }
   if (c == '\'') {
     return parseCharacterConstant();
   }
-  if (startsLabel()) {
-    return parseLabel();
+  if (startsName(c)) {
+    return valueOfName(nameEnd());
   }
   if (accept('$')) {
     return job_.pc;
@@ -304,100 +437,33 @@ std::uint32_t ExpressionParser::parsePrimary() {
   return 0;
 }
 
-// $1F, or a digit run of hex digits closed by "h": 0FFh is a number, FFh a label.
-bool ExpressionParser::startsHexNumber() const {
-  if (peek() == '$') {
-    return isHexDigit(peek(1));
-  }
-  if (!isDigit(peek())) {
-    return false;
-  }
-  std::size_t ahead = 1;
-  while (isHexDigit(peek(ahead))) {
-    ++ahead;
-  }
-  return toUpper(peek(ahead)) == 'H';
-}
-
-bool ExpressionParser::startsBinaryNumber() const {
-  if (peek() == '%') {
-    return isBinaryDigit(peek(1));
-  }
-  if (!isBinaryDigit(peek())) {
-    return false;
-  }
-  std::size_t ahead = 1;
-  while (isBinaryDigit(peek(ahead))) {
-    ++ahead;
-  }
-  return toUpper(peek(ahead)) == 'B';
-}
-
-std::uint32_t ExpressionParser::parseHexNumber() {
-  accept('$');
-  std::uint32_t value = 0;
-  while (isHexDigit(peek())) {
-    value = value * 16u + static_cast<std::uint32_t>(hexDigitValue(peek()));
-    ++pos_;
-  }
-  if (toUpper(peek()) == 'H') {
-    ++pos_;
-  }
-  return value;
-}
-
-std::uint32_t ExpressionParser::parseBinaryNumber() {
-  accept('%');
-  std::uint32_t value = 0;
-  while (isBinaryDigit(peek())) {
-    value = value * 2u + static_cast<std::uint32_t>(peek() - '0');
-    ++pos_;
-  }
-  if (toUpper(peek()) == 'B') {
-    ++pos_;
-  }
-  return value;
-}
-
-std::uint32_t ExpressionParser::parseDecimalNumber() {
-  std::uint32_t value = 0;
-  while (isDigit(peek())) {
-    value = value * 10u + static_cast<std::uint32_t>(peek() - '0');
-    ++pos_;
-  }
-  return value;
-}
-
-// A backslash before the character is skipped and escapes nothing: '\n' is the
-// code of n. A text that ends after the quote or the backslash (a lone "'" is
-// what ".db ','" hands over for each piece) is an unclosed constant.
 std::uint32_t ExpressionParser::parseCharacterConstant() {
-  ++pos_;
-  accept('\\');
-  if (atEnd()) {
-    fail(203);
-    return 0;
-  }
-  const std::uint32_t value = signedByteValue(text_[pos_]);
-  ++pos_;
-  if (!accept('\'')) {
+  const CharacterConstant constant = readCharacterConstant(text_, pos_);
+  pos_ = constant.end;
+  if (!constant.closed) {
     fail(203);
   }
-  return value;
+  return constant.value;
 }
 
-// Names are read whole, however long, so that a long name is never mistaken for
-// a shorter one. An unknown name is entered with value 0: it is reported once and
-// later uses of it stay silent. Before pass 1 there is no map to enter it in.
-std::uint32_t ExpressionParser::parseLabel() {
-  const std::size_t start = pos_;
-  while (!atEnd() && isNameChar(text_[pos_])) {
-    ++pos_;
+// The end of the name that starts at the cursor. Names are read whole, however
+// long, so that a long name is never mistaken for a shorter one.
+std::size_t ExpressionParser::nameEnd() const {
+  std::size_t end = pos_ + 1;
+  while (end < text_.size() && isNameChar(text_[end])) {
+    ++end;
   }
-  const std::string_view name = slice(text_, start, pos_);
+  return end;
+}
+
+// Reads the name from the cursor to `end`. An unknown name is entered with value 0:
+// it is reported once and later uses of it stay silent. Before pass 1 there is no
+// map to enter it in.
+std::uint32_t ExpressionParser::valueOfName(std::size_t end) {
+  const std::string_view name = slice(text_, pos_, end);
+  pos_ = end;
   if (job_.symbols) {
-    job_.buildSymbolKey(name, job_.exprKey);
-    const auto [symbol, added] = job_.symbols->tryEmplace(job_.exprKey, Symbol{SYM_EQUATE, 0});
+    const auto [symbol, added] = job_.symbols->tryEmplace(symbolKey(name), Symbol{SYM_EQUATE, 0});
     if (!added) {
       return symbol->value;
     }
@@ -406,17 +472,17 @@ std::uint32_t ExpressionParser::parseLabel() {
   return 0;
 }
 
-// The quotient truncates toward zero. The most negative value divided by -1 wraps
-// to itself instead of trapping.
-std::uint32_t ExpressionParser::divide(std::uint32_t dividend, std::uint32_t divisor) {
-  if (divisor == 0) {
-    fail(206);
-    return dividend;
+// Keys that fit are built in the parser's own buffer, which costs no string
+// operations; a longer one goes to the job's growing buffer.
+std::string_view ExpressionParser::symbolKey(std::string_view name) {
+  const SymbolKeyRule rule = symbolKeyRuleOf(job_);
+  const std::size_t length = rule.lengthOf(name);
+  if (length > keyBuffer_.size()) {
+    job_.buildSymbolKey(name, job_.exprKey);
+    return job_.exprKey;
   }
-  if (asSigned(divisor) == -1) {
-    return 0u - dividend;
-  }
-  return asUnsigned(asSigned(dividend) / asSigned(divisor));
+  rule.write(name, keyBuffer_.data());
+  return {keyBuffer_.data(), length};
 }
 
 // Only the first error of an evaluation is reported; it also stops every level.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,9 +11,9 @@
 
 class AssemblyJob;
 
-// One evaluation of one expression text: a recursive-descent parser over a view of
-// the text with five binding levels, from comparisons (loosest) to the prefix
-// operators and primaries (tightest). Values are 32-bit and wrap; they are kept
+// One evaluation of one expression text: a parser over a view of the text with
+// five binding levels, from comparisons (loosest) to the prefix operators and
+// primaries (tightest); the four binary levels are read by precedence climbing. Values are 32-bit and wrap; they are kept
 // unsigned so that no operation can overflow a signed integer, and read as signed
 // wherever the sign matters (comparisons, division, right shift).
 //
@@ -26,31 +27,20 @@ public:
   std::uint32_t parseWhole();
 
 private:
-  struct Levels;  // the binary operators of each level and the loop they share
-
   std::optional<std::uint32_t> parseLonePrimary();
-  std::uint32_t parseComparison();
-  std::uint32_t parseBitwise();
-  std::uint32_t parseAdditive();
-  std::uint32_t parseMultiplicative();
+  std::optional<std::uint32_t> readWholeTextPrimary();
+  std::uint32_t parseExpression();
+  std::uint32_t parseOperators(int lowestLevel);
   std::uint32_t parseUnary();
   std::uint32_t parsePrimary();
-  std::uint32_t parseParenthesised();
-  std::uint32_t parseHexNumber();
-  std::uint32_t parseBinaryNumber();
-  std::uint32_t parseDecimalNumber();
   std::uint32_t parseCharacterConstant();
-  std::uint32_t parseLabel();
-  std::uint32_t divide(std::uint32_t dividend, std::uint32_t divisor);
+  std::size_t nameEnd() const;
+  std::uint32_t valueOfName(std::size_t end);
+  std::string_view symbolKey(std::string_view name);
 
-  bool startsHexNumber() const;
-  bool startsBinaryNumber() const;
-  bool startsLabel() const {
-    const char c = peek();
-    return isLetter(c) || c == '_' || c == localLabelChar_;
-  }
-  bool nameEndsText() const;
+  bool startsName(char c) const { return isLetter(c) || c == '_' || c == localLabelChar_; }
   bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }
+  bool endsText(std::size_t position) const { return position == text_.size(); }
 
   bool atEnd() const { return pos_ >= text_.size(); }
   // The character `ahead` places after the cursor, or '\0' past the end.
@@ -78,4 +68,5 @@ private:
   std::string_view fileName_;
   int line_;
   bool ok_ = true;
+  std::array<char, 128> keyBuffer_;  // left uninitialised: only the key's characters are ever read
 };

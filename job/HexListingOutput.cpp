@@ -1,4 +1,7 @@
+#include <array>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "job/AssemblyJob.h"
@@ -9,24 +12,45 @@
 namespace {
 
 constexpr std::size_t BYTES_PER_LINE = 4;
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
+constexpr std::size_t CHARS_PER_BYTE = 3;  // two hex digits and a blank
+
+// Every byte value as it is listed: its two hex digits, the blank and a line end.
+// Writing a whole entry is one copy of four characters; the next entry
+// overwrites the line end unless a line ends there.
+using ListedByte = std::array<char, CHARS_PER_BYTE + 1>;
+
+constexpr std::array<ListedByte, 256> makeListedBytes() {
+  constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
+  std::array<ListedByte, 256> entries{};
+  for (std::size_t byte = 0; byte < entries.size(); ++byte) {
+    entries[byte] = {HEX_DIGITS[byte >> 4], HEX_DIGITS[byte & 0x0F], ' ', '\n'};
+  }
+  return entries;
+}
+
+constexpr std::array<ListedByte, 256> LISTED_BYTES = makeListedBytes();
 
 // Every byte is "XX " and a line ends before the fifth, ninth ... byte, so the last
 // line keeps its trailing blank and has no line end.
-void appendBytes(std::string& text, std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) {
-    return;
-  }
-  const std::size_t start = text.size();
-  text.resize(start + bytes.size() * 3 + (bytes.size() - 1) / BYTES_PER_LINE);
-  char* out = text.data() + start;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i > 0 && i % BYTES_PER_LINE == 0) {
-      *out++ = '\n';
+std::size_t listedLength(std::size_t byteCount) {
+  return byteCount == 0 ? 0 : byteCount * CHARS_PER_BYTE + (byteCount - 1) / BYTES_PER_LINE;
+}
+
+// `out` has room for listedLength(bytes.size()) characters and one more, which the
+// last entry's line end may take. A full line is four entries side by side, the
+// last one keeping its line end.
+void writeBytes(char* out, std::span<const std::uint8_t> bytes) {
+  constexpr std::size_t LINE_LENGTH = BYTES_PER_LINE * CHARS_PER_BYTE + 1;
+  std::size_t i = 0;
+  for (; i + BYTES_PER_LINE <= bytes.size(); i += BYTES_PER_LINE) {
+    for (std::size_t k = 0; k < BYTES_PER_LINE; ++k) {
+      std::memcpy(out + k * CHARS_PER_BYTE, LISTED_BYTES[bytes[i + k]].data(), sizeof(ListedByte));
     }
-    *out++ = HEX_DIGITS[bytes[i] >> 4];
-    *out++ = HEX_DIGITS[bytes[i] & 0x0F];
-    *out++ = ' ';
+    out += LINE_LENGTH;
+  }
+  for (; i < bytes.size(); ++i) {
+    std::memcpy(out, LISTED_BYTES[bytes[i]].data(), sizeof(ListedByte));
+    out += CHARS_PER_BYTE;
   }
 }
 
@@ -41,12 +65,13 @@ void HexListingJob::writeOutput(const std::string& sourcePath, OutputImage& imag
   const std::string path = outputPathFor(sourcePath, ".txt");
   // The byte counts are those pass 1 computed, not the image's length.
   const std::int64_t total = std::int64_t{codeBytes} + dataBytes;
-  std::string text;
-  text.reserve(image.length() * 3 + image.length() / BYTES_PER_LINE + path.size() + 64);
-  text.append(path, platform::nameStart(path));
-  text.append(" - Hex Listing\n");
-  text.append(std::to_string(total));
-  text.append(" bytes total\n\n");
-  appendBytes(text, image.readRest());
-  writeTextOutput(*this, path, text);
+  const std::string header =
+      path.substr(platform::nameStart(path)) + " - Hex Listing\n" + std::to_string(total) + " bytes total\n\n";
+  const std::span<const std::uint8_t> bytes = image.readRest();
+  // Every character of the listing is written below, so the buffer starts
+  // uninitialised; it holds one more for writeBytes.
+  const std::size_t length = header.size() + listedLength(bytes.size());
+  const auto text = std::make_unique_for_overwrite<char[]>(length + 1);
+  writeBytes(std::copy(header.begin(), header.end(), text.get()), bytes);
+  writeTextOutput(*this, path, {text.get(), length});
 }

@@ -1,33 +1,28 @@
 #include "job/OutputImage.h"
 
-#include <algorithm>
-
-void OutputImage::write(std::span<const std::uint8_t> bytes) {
-  const std::size_t end = position_ + bytes.size();
-  if (end > bytes_.size()) {
-    bytes_.resize(end);
-  }
-  std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(position_));
-  position_ = end;
-}
+// The store at least doubles, so appending byte by byte copies the image a
+// bounded number of times.
+void OutputImage::makeRoomFor(std::size_t end) { reserve(std::max(end, 2 * store_.size())); }
 
 int OutputImage::read(std::uint8_t& byte) {
-  if (position_ >= bytes_.size()) {
+  if (position_ >= length_) {
     return 0;
   }
-  byte = bytes_[position_++];
+  byte = store_[position_++];
   return 1;
 }
 
 std::span<const std::uint8_t> OutputImage::readRest() {
-  const std::size_t start = std::min(position_, bytes_.size());
-  position_ = std::max(position_, bytes_.size());
-  return std::span<const std::uint8_t>(bytes_).subspan(start);
+  const std::size_t start = std::min(position_, length_);
+  position_ = std::max(position_, length_);
+  return bytes().subspan(start);
 }
 
 std::vector<std::uint8_t> OutputImage::detach() {
-  std::vector<std::uint8_t> taken = std::move(bytes_);
-  bytes_.clear();
+  store_.resize(length_);
+  std::vector<std::uint8_t> taken = std::move(store_);
+  store_.clear();
+  length_ = 0;
   position_ = 0;
   return taken;
 }

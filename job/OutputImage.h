@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -7,31 +8,43 @@
 
 // The assembled program: a growable in-memory byte file with one position.
 // Pass 2 writes it; the output step reads it or takes its buffer over.
+//
+// The bytes live at the front of a zero-filled store with room to spare, so that
+// writing the few bytes of one statement is a plain copy. Nothing past the length
+// is ever written, which keeps a gap that a seek past the end leaves zero.
 class OutputImage {
 public:
-  void write(std::span<const std::uint8_t> bytes);
-  // Pass 2 appends most bytes one by one at the end.
-  void writeByte(std::uint8_t byte) {
-    if (position_ == bytes_.size()) {
-      bytes_.push_back(byte);
-      ++position_;
-    } else {
-      write({&byte, 1});
+  void write(std::span<const std::uint8_t> bytes) {
+    if (position_ + bytes.size() > store_.size()) {
+      makeRoomFor(position_ + bytes.size());
     }
+    // A statement writes a handful of bytes: a plain loop beats a call to copy them.
+    for (const std::uint8_t byte : bytes) {
+      store_[position_++] = byte;
+    }
+    length_ = std::max(length_, position_);
   }
+  void writeByte(std::uint8_t byte) { write({&byte, 1}); }
   void seek(std::size_t offset) { position_ = offset; }
   // Makes room for this many bytes in all, so that writing them does not copy the image.
-  void reserve(std::size_t length) { bytes_.reserve(length); }
+  void reserve(std::size_t length) {
+    if (length > store_.size()) {
+      store_.resize(length);
+    }
+  }
   // Reads one byte at the position; returns 1, or 0 at the end.
   int read(std::uint8_t& byte);
   // Reads every byte from the position to the end at once.
   std::span<const std::uint8_t> readRest();
-  std::size_t length() const { return bytes_.size(); }
-  std::span<const std::uint8_t> bytes() const { return bytes_; }
+  std::size_t length() const { return length_; }
+  std::span<const std::uint8_t> bytes() const { return std::span(store_).first(length_); }
   // Hands the bytes over to the caller and leaves the image empty.
   std::vector<std::uint8_t> detach();
 
 private:
-  std::vector<std::uint8_t> bytes_;
+  void makeRoomFor(std::size_t end);
+
+  std::vector<std::uint8_t> store_;  // the bytes, then zeros
+  std::size_t length_ = 0;
   std::size_t position_ = 0;
 };

@@ -91,13 +91,39 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodingCase{{" ld (ix+'\\''),5"}, "DD 36 27 05", {}},
                     EncodingCase{{" ld a,'('"}, "3E 28", {}}));
 
+// Parentheses nest inside an argument, a quoted parenthesis or comma stands for
+// itself, and the plain pattern characters after the last argument are passed over.
+INSTANTIATE_TEST_SUITE_P(
+    NestedArguments, Encoding,
+    testing::Values(EncodingCase{{" ld (ix+(2*3)),'('"}, "DD 36 06 28", {}},
+                    EncodingCase{{" ld (ix+((1)+(2))),')'"}, "DD 36 03 29", {}},
+                    EncodingCase{{" ld (ix + ')' ) , ')'"}, "DD 36 29 29", {}},
+                    EncodingCase{{" ld a,(ix+(1))"}, "DD 7E 01", {}},
+                    EncodingCase{{" bit 1,(ix + ( 2 ) )"}, "DD CB 02 4E", {}},
+                    EncodingCase{{" ld a,'\\\\'"}, "3E 5C", {}},
+                    EncodingCase{{" ld a,','"}, "3E 2C", {}},
+                    EncodingCase{{" ld a,(1+(2))"}, "3E 03", {407}}));
+
+// A quote in a pattern is a plain character like any other, also where it ends an
+// argument: there it is found before it could open a character constant.
+TEST(Encoding, QuotesInPatterns) {
+  PassHarness run({" ex af,af'", " ldq 1'2", " ldq 3 ' 4"}, {"EX AF,AF' 08 1 NOP 1", "LDQ *'* 01 3 COMBINE 1"});
+  run.assemble();
+  EXPECT_EQ(run.hex(), "08 01 01 02 01 03 04");
+  EXPECT_TRUE(run.codes().empty()) << run.job.consoleText();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ApparentIndirection, Encoding,
     testing::Values(EncodingCase{{" jp (1234h)"}, "C3 34 12", {407}},
                     EncodingCase{{" jp ((5))"}, "C3 05 00", {407}},
                     EncodingCase{{" jp (1)+(2)"}, "C3 03 00", {}},
                     EncodingCase{{" jp 2*(3+4)"}, "C3 0E 00", {}},
-                    EncodingCase{{" jp '('"}, "C3 28 00", {}}));
+                    EncodingCase{{" jp '('"}, "C3 28 00", {}},
+                    // A character constant and its quotes count for nothing.
+                    EncodingCase{{" jp ('(')"}, "C3 28 00", {407}},
+                    EncodingCase{{" jp ('\\'')"}, "C3 27 00", {407}},
+                    EncodingCase{{" jp ')'+(1)"}, "C3 2A 00", {}}));
 
 // "1" followed by `zeros` times "+0": its value is 1, and a cut after any odd
 // number of characters still leaves a whole expression.

@@ -21,6 +21,29 @@ TEST(EvaluatorLabels, KnownNamesGiveTheirValue) {
   });
 }
 
+// A name runs up to the first character that cannot continue it; an operator right
+// after it, or a prefix right before it, belongs to the expression.
+TEST(EvaluatorLabels, NamesNextToOperators) {
+  expectCases({
+      {"start-start", 0, ""},
+      {"start*2", 0x2468, ""},
+      {"start<<1", 0x2468, ""},
+      {"start&0FFh", 0x34, ""},
+      {"(start)", 0x1234, ""},
+      {"start==4660", 1, ""},
+      {"start!=start", 0, ""},
+      {"- start", 0xEDCC, ""},
+      {"+start", 0x1234, ""},
+      {"!start", 0, ""},
+      {"start/0", 0x1234, error(206, "Divide by zero")},
+      {"start+", 0x1234, error(204, "Value expected")},
+      {"start start", 0x1234, illegal("start start")},
+      {"start=1", 0x1234, illegal("start=1")},
+      {"start!", 0x1234, illegal("start!")},
+      {"start@x", 0, undefinedLabel("start@x")},
+  });
+}
+
 TEST(EvaluatorLabels, CaseMattersWhenNamesAreCaseSensitive) {
   auto job = makeJob(OPT_CHECK_INDIRECTION);
   define(*job, "Start", 1);
@@ -91,6 +114,20 @@ TEST(EvaluatorLabels, LongNamesAreReadWhole) {
   const std::string name128 = name127 + "z";
   EXPECT_EQ(evaluateIn(*job, name128), 0);
   EXPECT_EQ(job->consoleText(), undefinedLabel(name128));
+}
+
+// A long module name makes a local label's key longer than the name as written;
+// such keys are folded and found like short ones.
+TEST(EvaluatorLabels, LongQualifiedNamesAreFound) {
+  auto job = makeJob();
+  job->moduleName = std::string(100, 'M');
+  const std::string fits = "@" + std::string(27, 'X');     // a key of 128 characters
+  const std::string longer = "@" + std::string(28, 'Y');   // 129
+  define(*job, fits, 1);
+  define(*job, longer, 2);
+  EXPECT_EQ(evaluateIn(*job, "@" + std::string(27, 'x')), 1);
+  EXPECT_EQ(evaluateIn(*job, "@" + std::string(28, 'y') + "+1"), 3);
+  EXPECT_EQ(job->consoleText(), "");
 }
 
 }  // namespace

@@ -39,12 +39,37 @@ TEST(EvaluatorPrimaries, BinaryAndDecimalForms) {
   });
 }
 
+// A number's base is read from the character that ends its digit run, so what
+// follows the run decides: an operator ends it, another digit or letter is left over.
+TEST(EvaluatorPrimaries, NumbersEndAtTheirSuffixOrAnOperator) {
+  expectCases({
+      {"0FFh+1", 0x100, ""},
+      {"101b+1", 6, ""},
+      {"$1F-1", 0x1E, ""},
+      {"%101*2", 10, ""},
+      {"0bh|1", 11, ""},
+      {"1bh-1b", 0x1A, ""},
+      {"$10h+%10b", 0x12, ""},
+      {"0ffh<<1", 0x1FE, ""},
+      {"10b>>1", 1, ""},
+      {"7h", 7, ""},
+      {"0FFh ", 0xFF, ""},
+      {"1bh)", 0x1B, illegal("1bh)")},
+      {"12h2", 0x12, illegal("12h2")},
+      {"0b1", 0, illegal("0b1")},
+      {"1b1b", 1, illegal("1b1b")},
+      {"2b", 2, illegal("2b")},
+      {"1start", 1, illegal("1start")},
+  });
+}
+
 TEST(EvaluatorPrimaries, LocationCounter) {
   expectCases({
       {"$", PC, ""},
       {"$+2", PC + 2, ""},
       {"$-$", 0, ""},
       {"$G", PC, illegal("$G")},
+      {"$$", PC, illegal("$$")},
   });
 }
 
@@ -60,6 +85,18 @@ TEST(EvaluatorPrimaries, CharacterConstantsAreSignedBytes) {
       {"'\x80'", 0xFF80, ""},
       {"'AB'", 65, error(203, "End of line in quoted string")},
       {"'A", 65, error(203, "End of line in quoted string")},
+  });
+}
+
+TEST(EvaluatorPrimaries, CharacterConstantsNextToOperators) {
+  expectCases({
+      {"'A'+'B'", 0x83, ""},
+      {"')'*2", 0x52, ""},
+      {"'\\''+1", 0x28, ""},
+      {"'('+(1)", 0x29, ""},
+      {"-'A'", 0xFFBF, ""},
+      {"!'A'", 0, ""},
+      {"'A''B'", 65, illegal("'A''B'")},
   });
 }
 

@@ -34,4 +34,25 @@ TEST(OutputImage, ReadsTheRestFromThePositionAndEndsThere) {
   EXPECT_TRUE(image.readRest().empty());
 }
 
+// The room that is made in advance holds no bytes yet; a gap that a seek past the
+// end leaves reads as zeros, also where a byte was written and then handed over.
+TEST(OutputImage, RoomMadeInAdvanceHoldsNoBytes) {
+  OutputImage image;
+  image.reserve(8);
+  EXPECT_EQ(image.length(), 0u);
+  image.write(std::vector<std::uint8_t>{1, 2});
+  image.seek(4);
+  image.writeByte(5);
+  EXPECT_EQ(asVector(image.bytes()), (std::vector<std::uint8_t>{1, 2, 0, 0, 5}));
+  image.seek(12);
+  image.write(std::vector<std::uint8_t>{6, 7});
+  EXPECT_EQ(image.length(), 14u);
+  EXPECT_EQ(asVector(image.bytes().subspan(5, 7)), (std::vector<std::uint8_t>(7, 0)));
+  EXPECT_EQ(image.detach().size(), 14u);
+  EXPECT_EQ(image.length(), 0u);
+  image.seek(2);
+  image.writeByte(9);
+  EXPECT_EQ(asVector(image.bytes()), (std::vector<std::uint8_t>{0, 0, 9}));
+}
+
 }  // namespace

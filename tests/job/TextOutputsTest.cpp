@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -128,6 +129,23 @@ TEST(HexListing, PutsFourBytesOnALine) {
 TEST(HexListing, EndsWithoutALineEndAfterTheLastByte) {
   EXPECT_EQ(listingOf({0xAB, 0xCD, 0xEF, 0x10}, 4, 0), "prog.txt - Hex Listing\n4 bytes total\n\nAB CD EF 10 ");
   EXPECT_EQ(listingOf({}, 0, 0), "prog.txt - Hex Listing\n0 bytes total\n\n");
+}
+
+// Each count ends its last line at another place; together the bytes take every value.
+TEST(HexListing, ListsEveryByteValueWhereverTheLastLineEnds) {
+  for (const std::size_t count : {1, 2, 3, 5, 6, 7, 255, 256}) {
+    SCOPED_TRACE(count);
+    std::vector<std::uint8_t> bytes;
+    std::string expected = "prog.txt - Hex Listing\n" + std::to_string(count) + " bytes total\n\n";
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto byte = static_cast<std::uint8_t>(255 - i);
+      bytes.push_back(byte);
+      char digits[8];
+      std::snprintf(digits, sizeof digits, "%s%02X ", i > 0 && i % 4 == 0 ? "\n" : "", unsigned{byte});
+      expected += digits;
+    }
+    EXPECT_EQ(listingOf(bytes, static_cast<std::int32_t>(count), 0), expected);
+  }
 }
 
 // The count is what pass 1 sized, whatever the image holds.
