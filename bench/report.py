@@ -35,6 +35,38 @@ def size_rows(work, size):
     return manifest, lines, image, times, mem
 
 
+def encoder_section(work, w):
+    """The stream encoder's median time per 64 KiB image, if it was measured."""
+    path = os.path.join(work, "encoder.json")
+    if not os.path.exists(path):
+        return
+    medians = {}
+    for b in load(path)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            medians[b["run_name"]] = b
+    w("## Stream encoder")
+    w("")
+    w("The compressed TI-86 writer's encoder (`bench/ferra_encoder_bench.cpp`) on "
+      "64 KiB images of several kinds, median of 5 repetitions, next to the "
+      "exhaustive search whose output it must equal: the test suite compares "
+      "the bytes, and the compression ratios below are equal too. Target: under "
+      "20 ms per image.")
+    w("")
+    w("| image | encoder ms | exhaustive search ms | encoder ratio | search ratio | under 20 ms |")
+    w("|---|---:|---:|---:|---:|---|")
+    for name, b in sorted(medians.items()):
+        if not name.startswith("FerraEncode/"):
+            continue
+        kind = name.split("/", 1)[1]
+        search = medians.get("ExhaustiveSearch/" + kind, {})
+        w("| %s | %.2f | %s | %.4f | %s | %s |" % (
+            kind, b["real_time"],
+            "%.1f" % search["real_time"] if search else "-",
+            b["ratio"], "%.4f" % search["ratio"] if search else "-",
+            "yes" if b["real_time"] < 20 else "NO"))
+    w("")
+
+
 def main(argv):
     if len(argv) != 3:
         print(__doc__, file=sys.stderr)
@@ -119,6 +151,7 @@ def main(argv):
         w("| %d | %.2f | %.2f | %.2f | %.2f |" % (
             lines, q / lines * 1e6, g / lines * 1e6, p / lines * 1e6, q / g))
     w("")
+    encoder_section(work, w)
     with open(output, "w") as f:
         f.write("\n".join(out))
     return 0

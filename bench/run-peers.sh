@@ -6,7 +6,9 @@
 #
 # Settings (environment):
 #   QUARN=path      use this quarn binary instead of building one
-#                   (QUARN_COMMIT=text then names its commit in the report)
+#                   (QUARN_COMMIT=text then names its commit in the report;
+#                   QUARN_BENCH=path the micro-benchmark program, by default
+#                   quarn_bench next to it)
 #   BUILD_DIR=dir   where to build quarn (default /tmp/build-bench)
 #   SIZES="..."     total line counts (default "50000 100000 200000 400000")
 #   PER_FILE=n      lines per generated file (default 20000)
@@ -40,6 +42,7 @@ missing=()
 command -v "$AS" >/dev/null && command -v "$LD" >/dev/null || missing+=(binutils-z80)
 command -v pasmo >/dev/null || missing+=(pasmo)
 command -v hyperfine >/dev/null || missing+=(hyperfine)
+dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q "install ok installed" || missing+=(libbenchmark-dev)
 [ -x /usr/bin/time ] || missing+=(time)
 if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" = 0 ] || die "missing ${missing[*]}; install them: apt-get install -y ${missing[*]}"
@@ -53,7 +56,7 @@ command -v python3 >/dev/null || die "python3 is needed"
 if [ -z "${QUARN:-}" ]; then
   echo "== building quarn (release) in $BUILD_DIR"
   (cd "$ROOT" && cmake --preset release -B "$BUILD_DIR" >/dev/null \
-     && cmake --build "$BUILD_DIR" -j2 --target quarn >/dev/null) \
+     && cmake --build "$BUILD_DIR" -j2 --target quarn quarn_bench >/dev/null) \
      || die "quarn did not build"
   QUARN=$BUILD_DIR/bin/quarn
   QUARN_COMMIT=$(git -C "$ROOT" rev-parse --short HEAD)
@@ -143,6 +146,20 @@ EOF
     -n pasmo "sh $dir/run-pasmo.sh"
 done
 LOAD_AFTER=$(load)
+
+# --- stream encoder -------------------------------------------------------------
+# The compressed TI-86 writer's encoder on 64 KiB images, next to the exhaustive
+# search whose output it must equal (the test suite checks the bytes; the equal
+# compression ratios show it here too).
+BENCH=${QUARN_BENCH:-$(dirname "$QUARN")/quarn_bench}
+if [ -x "$BENCH" ]; then
+  echo "== stream encoder on 64 KiB images"
+  "$BENCH" --benchmark_filter='^(FerraEncode|ExhaustiveSearch)/' --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true --benchmark_format=json > "$WORK/encoder.json" \
+    || die "the encoder benchmark failed"
+else
+  echo "== no quarn_bench next to $QUARN: the encoder section is left out"
+fi
 
 # --- report -------------------------------------------------------------------
 export SIZES PER_FILE SEED RUNS WARMUP ORG AS_FLAGS QUARN_COMMIT LOAD_BEFORE LOAD_AFTER
