@@ -2,25 +2,22 @@
 
 #include <optional>
 
-#include "frontend/CharClass.h"
+#include "core/ByteWords.h"
 
 namespace {
 
-// A mnemonic has at most 7 characters: packed with its length it is a 59-bit key,
-// so a lookup needs no string of its own. Longer words name no mnemonic.
+// A mnemonic has at most 7 characters: upper-cased, one to a byte, with its length
+// in the top byte, it is a key of its own, so a lookup needs no string. Longer
+// words name no mnemonic.
 std::optional<std::uint64_t> mnemonicKey(std::string_view word) {
   if (word.empty() || word.size() > MNEMONIC_MAX) {
     return std::nullopt;
   }
-  std::uint64_t key = 0;
-  for (char c : word) {
-    key = (key << 8) | static_cast<unsigned char>(toUpper(c));
-  }
-  return (key << 3) | word.size();
+  return bytewords::upperCased(bytewords::loadUpTo8(word.data(), word.size())) | (std::uint64_t{word.size()} << 56);
 }
 
 // The key's two halves folded into the index's 32-bit hash.
-std::uint32_t hashOf(std::uint64_t key) { return static_cast<std::uint32_t>(key ^ (key >> 29)); }
+std::uint32_t hashOf(std::uint64_t key) { return static_cast<std::uint32_t>(key ^ (key >> 32)); }
 
 }  // namespace
 
@@ -41,10 +38,11 @@ void MnemonicIndex::takeInNewEntries() {
     }
     Mnemonic* mnemonic = find(*key);
     if (mnemonic == nullptr) {
-      mnemonic = &mnemonics_.emplace_back(Mnemonic{*key, hashOf(*key), MnemonicForms()});
+      mnemonic = &mnemonics_.emplace_back(Mnemonic{*key, hashOf(*key), {}, {}, false});
       index_.insert(*mnemonic);
     }
-    mnemonic->forms.add(entry);
+    mnemonic->entries.push_back(&entry);
+    mnemonic->formsCurrent = false;
   }
 }
 
@@ -56,6 +54,13 @@ const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
   if (!key) {
     return nullptr;
   }
-  const Mnemonic* mnemonic = find(*key);
-  return mnemonic == nullptr ? nullptr : &mnemonic->forms;
+  Mnemonic* mnemonic = find(*key);
+  if (mnemonic == nullptr) {
+    return nullptr;
+  }
+  if (!mnemonic->formsCurrent) {
+    mnemonic->forms = MnemonicForms(mnemonic->entries);
+    mnemonic->formsCurrent = true;
+  }
+  return &mnemonic->forms;
 }

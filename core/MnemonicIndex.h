@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <string_view>
+#include <vector>
 
 #include "core/LookupIndex.h"
 #include "core/MnemonicForms.h"
@@ -11,7 +12,9 @@
 // The forms of the instruction table by mnemonic, so that an instruction is
 // matched without a scan of the whole table. Entries appended to the table later
 // (.ADDINSTR) are taken in at the next lookup; the table's entries never move, so
-// the pointers stay valid.
+// the pointers stay valid. A mnemonic's forms are sorted for matching when it is
+// first looked up, and again after entries were added to it, so a run pays only
+// for the mnemonics it uses.
 class MnemonicIndex {
 public:
   explicit MnemonicIndex(const std::deque<TableEntry>& table) : table_(table) {}
@@ -25,7 +28,9 @@ private:
   struct Mnemonic {
     std::uint64_t key;
     std::uint32_t hash;
-    MnemonicForms forms;
+    std::vector<const TableEntry*> entries;  // in table order
+    MnemonicForms forms;                     // of the entries, when formsCurrent
+    bool formsCurrent = false;
   };
 
   void takeInNewEntries();

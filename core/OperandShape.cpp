@@ -2,14 +2,84 @@
 
 #include <algorithm>
 
+#include "core/ByteWords.h"
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
+
+using namespace bytewords;
 
 namespace {
 
-constexpr std::size_t WORD = 8;
+constexpr std::uint64_t BLANKS = ONES * ' ';
 
 std::uint64_t byteAt(char c, std::size_t place) {
   return std::uint64_t{static_cast<unsigned char>(c)} << (8 * (place % WORD));
+}
+
+// A comment leaves the blanks before it at the end of the operands, often many of
+// them, so those are passed over eight at a time.
+std::string_view withoutSurroundingSpace(std::string_view text) {
+  std::size_t end = text.size();
+  while (end >= WORD && load8(text.data() + end - WORD) == BLANKS) {
+    end -= WORD;
+  }
+  while (end > 0 && isSpace(text[end - 1])) {
+    --end;
+  }
+  std::size_t start = 0;
+  while (start < end && isSpace(text[start])) {
+    ++start;
+  }
+  return slice(text, start, end);
+}
+
+// Most operand texts hold no white space once it is trimmed off their ends: their
+// shape is their own characters, upper-cased, read a word at a time. False (and
+// the shape untouched) when the text holds a blank or another control character.
+bool packWithoutSpace(std::string_view text, OperandShape& shape) {
+  const char* p = text.data();
+  const std::size_t n = text.size();
+  const std::size_t secondWord = n > WORD ? n - WORD : 0;
+  const std::uint64_t head0 = loadUpTo8(p, std::min(n, WORD));
+  const std::uint64_t head1 = loadUpTo8(p + std::min(n, WORD), std::min(secondWord, WORD));
+  std::uint64_t flags =
+      (spaceOrControlBytes(head0) & filledBytes(n)) | (spaceOrControlBytes(head1) & filledBytes(secondWord));
+  for (std::size_t i = OperandShape::HEAD; i < n; i += WORD) {
+    flags |= spaceOrControlBytes(load8(p + std::min(i, n - WORD)));
+  }
+  if (flags != 0) {
+    return false;
+  }
+  const std::uint64_t tail = n >= WORD ? load8(p + n - WORD) : head0 << (8 * (WORD - n));
+  shape.head = {upperCased(head0), upperCased(head1)};
+  shape.tail = upperCased(tail);
+  shape.length = n;
+  return true;
+}
+
+// The words are built in registers as the characters go by, rather than stored
+// byte by byte and read back as words, which would stall on every text.
+void packSkippingSpace(std::string_view text, OperandShape& shape) {
+  std::uint64_t head0 = 0;
+  std::uint64_t head1 = 0;
+  std::uint64_t tail = 0;
+  std::size_t count = 0;
+  for (const char c : text) {
+    if (isSpace(c)) {
+      continue;
+    }
+    const char upper = toUpper(c);
+    if (count < WORD) {
+      head0 |= byteAt(upper, count);
+    } else if (count < OperandShape::HEAD) {
+      head1 |= byteAt(upper, count);
+    }
+    tail = (tail >> 8) | byteAt(upper, WORD - 1);
+    ++count;
+  }
+  shape.head = {head0, head1};
+  shape.tail = tail;
+  shape.length = count;
 }
 
 }  // namespace
@@ -33,32 +103,11 @@ std::uint64_t packTail(std::string_view text) {
   return word;
 }
 
-// The words are built in registers as the characters go by, rather than stored
-// byte by byte and read back as words, which would stall on every text.
 OperandShape shapeOf(std::string_view text) {
-  std::uint64_t head0 = 0;
-  std::uint64_t head1 = 0;
-  std::uint64_t tail = 0;
-  std::size_t count = 0;
-  for (const char c : text) {
-    if (isSpace(c)) {
-      continue;
-    }
-    const char upper = toUpper(c);
-    if (count < WORD) {
-      head0 |= byteAt(upper, count);
-    } else if (count < OperandShape::HEAD) {
-      head1 |= byteAt(upper, count);
-    }
-    tail = (tail >> 8) | byteAt(upper, WORD - 1);
-    ++count;
-  }
   OperandShape shape;
-  shape.head = {head0, head1};
-  shape.tail = tail;
-  shape.length = count;
-  if (count > 0) {
-    shape.firstKey = static_cast<int>(head0 & 0xFF);
+  text = withoutSurroundingSpace(text);
+  if (!text.empty() && !packWithoutSpace(text, shape)) {
+    packSkippingSpace(text, shape);
   }
   return shape;
 }

@@ -20,7 +20,10 @@ struct OperandShape {
   std::array<std::uint64_t, 2> head{};  // zero-padded after the text
   std::uint64_t tail = 0;               // zero-padded before the text
   std::size_t length = 0;               // how many such characters the text holds
-  int firstKey = BLANK;                 // the first of them as an unsigned byte
+
+  // The first and the last of them as unsigned bytes; BLANK for a blank text.
+  int firstKey() const { return length == 0 ? BLANK : static_cast<int>(head[0] & 0xFF); }
+  int lastKey() const { return length == 0 ? BLANK : static_cast<int>(tail >> 56); }
 };
 
 OperandShape shapeOf(std::string_view text);

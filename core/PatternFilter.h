@@ -30,7 +30,7 @@ private:
   std::array<std::uint64_t, 2> headMask_{};
   std::uint64_t tail_ = 0;
   std::uint64_t tailMask_ = 0;
-  std::size_t headLength_ = 0;  // fixed characters the head compares
-  bool exactLength_ = false;    // the text must hold exactly those characters
+  std::uint8_t headLength_ = 0;  // fixed characters the head compares, at most HEAD
+  bool exactLength_ = false;     // the text must hold exactly those characters
   bool decisive_ = false;
 };
