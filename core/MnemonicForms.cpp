@@ -83,11 +83,12 @@ const TableEntry* MnemonicForms::firstMatch(std::optional<std::string_view> oper
   if (!operands) {
     return bare_;
   }
-  const OperandShape shape = shapeOf(*operands);
+  const std::string_view text = significantOperands(*operands);
+  const OperandShape shape = shapeOf(text);
   const std::size_t list = firstClass_[static_cast<std::size_t>(shape.firstKey())] * lastClassCount_ +
                            lastClass_[static_cast<std::size_t>(shape.lastKey())];
   for (std::uint32_t i = listStart_[list]; i < listStart_[list + 1]; ++i) {
-    if (filters_[i].admits(shape) && (filters_[i].decisive() || matchOperands(operands, entries_[i]->argPattern))) {
+    if (filters_[i].admits(shape) && (filters_[i].decisive() || matchOperands(text, entries_[i]->argPattern))) {
       return entries_[i];
     }
   }

@@ -16,23 +16,6 @@ std::uint64_t byteAt(char c, std::size_t place) {
   return std::uint64_t{static_cast<unsigned char>(c)} << (8 * (place % WORD));
 }
 
-// A comment leaves the blanks before it at the end of the operands, often many of
-// them, so those are passed over eight at a time.
-std::string_view withoutSurroundingSpace(std::string_view text) {
-  std::size_t end = text.size();
-  while (end >= WORD && load8(text.data() + end - WORD) == BLANKS) {
-    end -= WORD;
-  }
-  while (end > 0 && isSpace(text[end - 1])) {
-    --end;
-  }
-  std::size_t start = 0;
-  while (start < end && isSpace(text[start])) {
-    ++start;
-  }
-  return slice(text, start, end);
-}
-
 // Most operand texts hold no white space once it is trimmed off their ends: their
 // shape is their own characters, upper-cased, read a word at a time. False (and
 // the shape untouched) when the text holds a blank or another control character.
@@ -103,11 +86,27 @@ std::uint64_t packTail(std::string_view text) {
   return word;
 }
 
-OperandShape shapeOf(std::string_view text) {
+// A comment leaves the blanks before it at the end of the operands, often many of
+// them, so those are passed over eight at a time.
+std::string_view significantOperands(std::string_view text) {
+  std::size_t end = text.size();
+  while (end >= WORD && load8(text.data() + end - WORD) == BLANKS) {
+    end -= WORD;
+  }
+  while (end > 0 && isSpace(text[end - 1])) {
+    --end;
+  }
+  std::size_t start = 0;
+  while (start < end && isSpace(text[start])) {
+    ++start;
+  }
+  return slice(text, start, end);
+}
+
+OperandShape shapeOf(std::string_view significant) {
   OperandShape shape;
-  text = withoutSurroundingSpace(text);
-  if (!text.empty() && !packWithoutSpace(text, shape)) {
-    packSkippingSpace(text, shape);
+  if (!significant.empty() && !packWithoutSpace(significant, shape)) {
+    packSkippingSpace(significant, shape);
   }
   return shape;
 }
