@@ -28,9 +28,11 @@ public:
   const TableEntry* firstMatch(std::optional<std::string_view> operands) const;
 
 private:
-  // Characters are sorted into classes, each side on its own: a character that no
-  // pattern has at that end falls into class 0, the class of the wildcard.
-  using KeyClasses = std::array<std::uint16_t, OperandShape::BLANK + 1>;
+  // Characters are sorted into classes, each end of the text on its own: a
+  // character that no pattern has at that end falls into class 0, the class of
+  // the wildcard. Class numbers stay below MAX_CLASSES.
+  static constexpr std::size_t MAX_CLASSES = 64;
+  using KeyClasses = std::array<std::uint8_t, OperandShape::BLANK + 1>;
 
   template <class Visit>
   void forEachListOf(std::string_view pattern, Visit&& visit) const;
@@ -39,10 +41,12 @@ private:
   KeyClasses lastClass_{};
   std::size_t firstClassCount_ = 1;
   std::size_t lastClassCount_ = 1;
-  // List l holds the forms from listStart_[l] up to listStart_[l + 1]: the filters
-  // that are tried side by side, the entries apart, as only a fit needs its entry.
+  // List l is members_[listStart_[l]] up to members_[listStart_[l + 1]]: numbers
+  // of forms, which index filters_ and entries_. A form on many lists is stored
+  // once, which keeps the filters few enough to stay in the cache.
   std::vector<std::uint32_t> listStart_;
-  std::vector<PatternFilter> filters_;
-  std::vector<const TableEntry*> entries_;
-  const TableEntry* bare_ = nullptr;  // the first form without operands
+  std::vector<std::uint32_t> members_;
+  std::vector<PatternFilter> filters_;      // tried side by side, in table order
+  std::vector<const TableEntry*> entries_;  // apart, as only a fit needs its entry
+  const TableEntry* bare_ = nullptr;        // the first form without operands
 };

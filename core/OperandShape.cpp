@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint64_t BLANKS = ONES * ' ';
 
 std::uint64_t byteAt(char c, std::size_t place) {
-  return std::uint64_t{static_cast<unsigned char>(c)} << (8 * (place % WORD));
+  return std::uint64_t{static_cast<unsigned char>(c)} << (8 * place);
 }
 
 // Most operand texts hold no white space once it is trimmed off their ends: their
@@ -22,20 +22,16 @@ std::uint64_t byteAt(char c, std::size_t place) {
 bool packWithoutSpace(std::string_view text, OperandShape& shape) {
   const char* p = text.data();
   const std::size_t n = text.size();
-  const std::size_t secondWord = n > WORD ? n - WORD : 0;
-  const std::uint64_t head0 = loadUpTo8(p, std::min(n, WORD));
-  const std::uint64_t head1 = loadUpTo8(p + std::min(n, WORD), std::min(secondWord, WORD));
-  std::uint64_t flags =
-      (spaceOrControlBytes(head0) & filledBytes(n)) | (spaceOrControlBytes(head1) & filledBytes(secondWord));
-  for (std::size_t i = OperandShape::HEAD; i < n; i += WORD) {
+  const std::uint64_t head = loadUpTo8(p, std::min(n, WORD));
+  std::uint64_t flags = spaceOrControlBytes(head) & filledBytes(n);
+  for (std::size_t i = WORD; i < n; i += WORD) {
     flags |= spaceOrControlBytes(load8(p + std::min(i, n - WORD)));
   }
   if (flags != 0) {
     return false;
   }
-  const std::uint64_t tail = n >= WORD ? load8(p + n - WORD) : head0 << (8 * (WORD - n));
-  shape.head = {upperCased(head0), upperCased(head1)};
-  shape.tail = upperCased(tail);
+  shape.head = upperCased(head);
+  shape.tail = n >= WORD ? upperCased(load8(p + n - WORD)) : shape.head << (8 * (WORD - n));
   shape.length = n;
   return true;
 }
@@ -43,8 +39,7 @@ bool packWithoutSpace(std::string_view text, OperandShape& shape) {
 // The words are built in registers as the characters go by, rather than stored
 // byte by byte and read back as words, which would stall on every text.
 void packSkippingSpace(std::string_view text, OperandShape& shape) {
-  std::uint64_t head0 = 0;
-  std::uint64_t head1 = 0;
+  std::uint64_t head = 0;
   std::uint64_t tail = 0;
   std::size_t count = 0;
   for (const char c : text) {
@@ -52,29 +47,27 @@ void packSkippingSpace(std::string_view text, OperandShape& shape) {
       continue;
     }
     const char upper = toUpper(c);
-    if (count < WORD) {
-      head0 |= byteAt(upper, count);
-    } else if (count < OperandShape::HEAD) {
-      head1 |= byteAt(upper, count);
+    if (count < OperandShape::HEAD) {
+      head |= byteAt(upper, count);
     }
     tail = (tail >> 8) | byteAt(upper, WORD - 1);
     ++count;
   }
-  shape.head = {head0, head1};
+  shape.head = head;
   shape.tail = tail;
   shape.length = count;
 }
 
 }  // namespace
 
-// Characters are packed by value, the first one in the lowest byte of the first
-// word, so that patterns and texts are packed alike on any machine.
-std::array<std::uint64_t, 2> packHead(std::string_view text) {
-  std::array<std::uint64_t, 2> words{};
+// Characters are packed by value, the first one in the lowest byte, so that
+// patterns and texts are packed alike on any machine.
+std::uint64_t packHead(std::string_view text) {
+  std::uint64_t word = 0;
   for (std::size_t i = 0; i < std::min(text.size(), OperandShape::HEAD); ++i) {
-    words[i / WORD] |= byteAt(text[i], i);
+    word |= byteAt(text[i], i);
   }
-  return words;
+  return word;
 }
 
 // The last character goes to the highest byte, as a shift register would put it.
@@ -103,10 +96,10 @@ std::string_view significantOperands(std::string_view text) {
   return slice(text, start, end);
 }
 
-OperandShape shapeOf(std::string_view significant) {
+OperandShape shapeOf(std::string_view text) {
   OperandShape shape;
-  if (!significant.empty() && !packWithoutSpace(significant, shape)) {
-    packSkippingSpace(significant, shape);
+  if (!text.empty() && !packWithoutSpace(text, shape)) {
+    packSkippingSpace(text, shape);
   }
   return shape;
 }

@@ -5,15 +5,14 @@
 #include "core/ByteWords.h"
 
 using bytewords::filledBytes;
-using bytewords::WORD;
 
 PatternFilter::PatternFilter(std::string_view pattern) {
   const std::size_t firstWildcard = pattern.find('*');
   const std::string_view opening = pattern.substr(0, firstWildcard);
-  const std::size_t headLength = std::min(opening.size(), OperandShape::HEAD);
-  headLength_ = static_cast<std::uint8_t>(headLength);
-  head_ = packHead(opening.substr(0, headLength));
-  headMask_ = {filledBytes(std::min(headLength, WORD)), filledBytes(headLength - std::min(headLength, WORD))};
+  head_ = packHead(opening);
+  headMask_ = filledBytes(std::min(opening.size(), OperandShape::HEAD));
+  const auto fixedCount = pattern.size() - static_cast<std::size_t>(std::ranges::count(pattern, '*'));
+  fixedCount_ = static_cast<std::uint8_t>(std::min<std::size_t>(fixedCount, UINT8_MAX));  // a lower bound still
   const bool fitsHead = opening.size() <= OperandShape::HEAD;
   if (firstWildcard == std::string_view::npos) {
     exactLength_ = fitsHead;
@@ -21,8 +20,7 @@ PatternFilter::PatternFilter(std::string_view pattern) {
     return;
   }
   const std::string_view closing = pattern.substr(pattern.rfind('*') + 1);
-  const std::size_t tailLength = std::min(closing.size(), OperandShape::TAIL);
   tail_ = packTail(closing);
-  tailMask_ = ~filledBytes(WORD - tailLength);
+  tailMask_ = ~filledBytes(OperandShape::TAIL - std::min(closing.size(), OperandShape::TAIL));
   decisive_ = fitsHead && firstWildcard + 1 == pattern.size();
 }
