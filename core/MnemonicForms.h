@@ -20,7 +20,6 @@
 // list that fits is still the one the table lists first.
 class MnemonicForms {
 public:
-  MnemonicForms() : MnemonicForms(std::span<const TableEntry* const>{}) {}
   // The forms in table order; the entries must outlive this object.
   explicit MnemonicForms(std::span<const TableEntry* const> entries);
 

@@ -6,6 +6,10 @@
 
 namespace {
 
+// Room for the shipped table's mnemonics at most half full, so that a lookup
+// seldom probes a second slot.
+constexpr unsigned FIRST_SHIFT = 64 - 7;
+
 // A mnemonic has at most 7 characters: upper-cased, one to a byte, with its length
 // in the top byte, it is a key of its own, so a lookup needs no string. Longer
 // words name no mnemonic.
@@ -16,16 +20,31 @@ std::optional<std::uint64_t> mnemonicKey(std::string_view word) {
   return bytewords::upperCased(bytewords::loadUpTo8(word.data(), word.size())) | (std::uint64_t{word.size()} << 56);
 }
 
-// The key's two halves folded into the index's 32-bit hash.
-std::uint32_t hashOf(std::uint64_t key) { return static_cast<std::uint32_t>(key ^ (key >> 32)); }
-
 }  // namespace
 
-MnemonicIndex::Mnemonic* MnemonicIndex::find(std::uint64_t key) const {
-  if (index_.empty()) {
-    return nullptr;
+MnemonicIndex::MnemonicIndex(const std::deque<TableEntry>& table)
+    : table_(table), slots_(std::size_t{1} << (64 - FIRST_SHIFT)), shift_(FIRST_SHIFT) {}
+
+// Fibonacci hashing spreads the keys' bits over the slots.
+MnemonicIndex::Slot& MnemonicIndex::slotOf(std::uint64_t key) {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = (key * 0x9E3779B97F4A7C15u) >> shift_;; i = (i + 1) & mask) {
+    Slot& slot = slots_[i];
+    if (slot.key == key || slot.key == 0) {
+      return slot;
+    }
   }
-  return index_.find(hashOf(key), [key](const Mnemonic& mnemonic) { return mnemonic.key == key; });
+}
+
+void MnemonicIndex::growSlots() {
+  std::vector<Slot> old(slots_.size() * 2);
+  old.swap(slots_);
+  --shift_;
+  for (const Slot& slot : old) {
+    if (slot.key != 0) {
+      slotOf(slot.key) = slot;
+    }
+  }
 }
 
 void MnemonicIndex::takeInNewEntries() {
@@ -36,13 +55,16 @@ void MnemonicIndex::takeInNewEntries() {
     if (!key) {
       continue;
     }
-    Mnemonic* mnemonic = find(*key);
-    if (mnemonic == nullptr) {
-      mnemonic = &mnemonics_.emplace_back(Mnemonic{*key, hashOf(*key), {}, {}, false});
-      index_.insert(*mnemonic);
+    Slot* slot = &slotOf(*key);
+    if (slot->mnemonic == nullptr) {
+      if ((mnemonics_.size() + 1) * 2 > slots_.size()) {
+        growSlots();
+        slot = &slotOf(*key);
+      }
+      *slot = Slot{*key, &mnemonics_.emplace_back(), nullptr};
     }
-    mnemonic->entries.push_back(&entry);
-    mnemonic->formsCurrent = false;
+    slot->mnemonic->entries.push_back(&entry);
+    slot->sortedForms = nullptr;
   }
 }
 
@@ -54,13 +76,9 @@ const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
   if (!key) {
     return nullptr;
   }
-  Mnemonic* mnemonic = find(*key);
-  if (mnemonic == nullptr) {
-    return nullptr;
+  Slot& slot = slotOf(*key);
+  if (slot.sortedForms == nullptr && slot.mnemonic != nullptr) {
+    slot.sortedForms = &slot.mnemonic->forms.emplace(slot.mnemonic->entries);
   }
-  if (!mnemonic->formsCurrent) {
-    mnemonic->forms = MnemonicForms(mnemonic->entries);
-    mnemonic->formsCurrent = true;
-  }
-  return &mnemonic->forms;
+  return slot.sortedForms;
 }

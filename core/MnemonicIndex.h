@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "core/LookupIndex.h"
 #include "core/MnemonicForms.h"
 #include "core/TableEntry.h"
 
@@ -17,20 +17,23 @@
 // for the mnemonics it uses.
 class MnemonicIndex {
 public:
-  explicit MnemonicIndex(const std::deque<TableEntry>& table) : table_(table) {}
+  explicit MnemonicIndex(const std::deque<TableEntry>& table);
 
   // The forms whose mnemonic equals the word without regard to case; null when
   // the table has none.
   const MnemonicForms* formsFor(std::string_view word);
 
 private:
-  // The forms of one mnemonic under its packed name.
   struct Mnemonic {
-    std::uint64_t key;
-    std::uint32_t hash;
     std::vector<const TableEntry*> entries;  // in table order
-    MnemonicForms forms;                     // of the entries, when formsCurrent
-    bool formsCurrent = false;
+    std::optional<MnemonicForms> forms;
+  };
+  // One place of an open-addressing table of the mnemonics by packed name. A
+  // lookup of a mnemonic whose forms are sorted reads nothing but its slot.
+  struct Slot {
+    std::uint64_t key = 0;  // 0: the slot is free
+    Mnemonic* mnemonic = nullptr;
+    const MnemonicForms* sortedForms = nullptr;  // null until sorted for all of the entries
   };
 
   void takeInNewEntries();
@@ -40,11 +43,14 @@ private:
   static const TableEntry* lastOf(const std::deque<TableEntry>& table) {
     return table.empty() ? nullptr : &table.back();
   }
-  Mnemonic* find(std::uint64_t key) const;
+  // The key's slot, or the free slot where it would go.
+  Slot& slotOf(std::uint64_t key);
+  void growSlots();
 
   const std::deque<TableEntry>& table_;
   std::size_t indexedCount_ = 0;
   const TableEntry* lastIndexed_ = nullptr;
-  std::deque<Mnemonic> mnemonics_;  // never moved, so the index can point into it
-  LookupIndex<Mnemonic> index_;
+  std::deque<Mnemonic> mnemonics_;  // never moved, so the slots can point into it
+  std::vector<Slot> slots_;
+  unsigned shift_ = 64;  // the slot count is 2^(64 - shift_)
 };
