@@ -15,8 +15,8 @@ std::optional<int> keyAt(std::string_view pattern, bool last) {
 }
 
 // More classes than the limit would multiply the lists beyond use; keys past it
-// get no class of their own, and their patterns are listed as if they started (or
-// ended) with a wildcard, which the filter and the matcher then sort out.
+// share class 0 with the keys that no pattern has at that end, and the filter and
+// the matcher tell their patterns apart.
 template <class KeyClasses>
 void classify(std::optional<int> key, KeyClasses& classes, std::size_t& count, std::size_t limit) {
   if (key && classes[static_cast<std::size_t>(*key)] == 0 && count < limit) {
@@ -25,11 +25,14 @@ void classify(std::optional<int> key, KeyClasses& classes, std::size_t& count, s
 }
 
 // The classes a pattern end may fit, as a range: its key's own, or all of them for
-// a wildcard or a key without a class.
+// a wildcard.
 template <class KeyClasses>
 std::pair<std::size_t, std::size_t> classRange(std::optional<int> key, const KeyClasses& classes, std::size_t count) {
-  const std::size_t own = key ? classes[static_cast<std::size_t>(*key)] : 0;
-  return own == 0 ? std::pair<std::size_t, std::size_t>{0, count} : std::pair<std::size_t, std::size_t>{own, own + 1};
+  if (!key) {
+    return {0, count};
+  }
+  const std::size_t own = classes[static_cast<std::size_t>(*key)];
+  return {own, own + 1};
 }
 
 }  // namespace

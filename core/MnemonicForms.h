@@ -28,8 +28,8 @@ public:
 
 private:
   // Characters are sorted into classes, each end of the text on its own: a
-  // character that no pattern has at that end falls into class 0, the class of
-  // the wildcard. Class numbers stay below MAX_CLASSES.
+  // character that no pattern has at that end falls into class 0. A wildcard end
+  // fits every class. Class numbers stay below MAX_CLASSES.
   static constexpr std::size_t MAX_CLASSES = 64;
   using KeyClasses = std::array<std::uint8_t, OperandShape::BLANK + 1>;
 
