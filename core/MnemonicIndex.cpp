@@ -49,9 +49,10 @@ void MnemonicIndex::growSlots() {
 
 void MnemonicIndex::takeInNewEntries() {
   lastIndexed_ = lastOf(table_);
-  for (; indexedCount_ < table_.size(); ++indexedCount_) {
-    const TableEntry& entry = table_[indexedCount_];
-    const auto key = mnemonicKey(entry.mnemonic);
+  nextOfSame_.resize(table_.size());
+  for (auto entry = table_.begin() + static_cast<std::ptrdiff_t>(indexedCount_); entry != table_.end();
+       ++entry, ++indexedCount_) {
+    const auto key = mnemonicKey(entry->mnemonic);
     if (!key) {
       continue;
     }
@@ -61,11 +62,24 @@ void MnemonicIndex::takeInNewEntries() {
         growSlots();
         slot = &slotOf(*key);
       }
-      *slot = Slot{*key, &mnemonics_.emplace_back(), nullptr};
+      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, std::nullopt}), nullptr};
+    } else {
+      nextOfSame_[slot->mnemonic->lastEntry] = indexedCount_;
+      slot->mnemonic->lastEntry = indexedCount_;
     }
-    slot->mnemonic->entries.push_back(&entry);
     slot->sortedForms = nullptr;
   }
+}
+
+const MnemonicForms& MnemonicIndex::sortForms(Mnemonic& mnemonic) const {
+  std::vector<const TableEntry*> entries;
+  for (std::size_t i = mnemonic.firstEntry;; i = nextOfSame_[i]) {
+    entries.push_back(&table_[i]);
+    if (i == mnemonic.lastEntry) {
+      break;
+    }
+  }
+  return mnemonic.forms.emplace(entries);
 }
 
 const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
@@ -78,7 +92,7 @@ const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
   }
   Slot& slot = slotOf(*key);
   if (slot.sortedForms == nullptr && slot.mnemonic != nullptr) {
-    slot.sortedForms = &slot.mnemonic->forms.emplace(slot.mnemonic->entries);
+    slot.sortedForms = &sortForms(*slot.mnemonic);
   }
   return slot.sortedForms;
 }

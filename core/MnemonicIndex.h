@@ -24,8 +24,12 @@ public:
   const MnemonicForms* formsFor(std::string_view word);
 
 private:
+  // A mnemonic's entries are linked through nextOfSame_ in table order, from the
+  // first to the last, rather than gathered in a list of their own, which would
+  // cost every mnemonic allocations at every start.
   struct Mnemonic {
-    std::vector<const TableEntry*> entries;  // in table order
+    std::size_t firstEntry;
+    std::size_t lastEntry;
     std::optional<MnemonicForms> forms;
   };
   // One place of an open-addressing table of the mnemonics by packed name. A
@@ -37,6 +41,7 @@ private:
   };
 
   void takeInNewEntries();
+  const MnemonicForms& sortForms(Mnemonic& mnemonic) const;
   // The table only ever grows at its end, so a new last entry tells of new entries;
   // that is cheaper to see than the size of a deque.
   bool hasNewEntries() const { return lastOf(table_) != lastIndexed_; }
@@ -51,6 +56,7 @@ private:
   std::size_t indexedCount_ = 0;
   const TableEntry* lastIndexed_ = nullptr;
   std::deque<Mnemonic> mnemonics_;  // never moved, so the slots can point into it
+  std::vector<std::size_t> nextOfSame_;  // by table index: the next entry of the same mnemonic
   std::vector<Slot> slots_;
   unsigned shift_ = 64;  // the slot count is 2^(64 - shift_)
 };
