@@ -84,9 +84,12 @@ const TableEntry* MnemonicForms::firstMatch(std::optional<std::string_view> oper
   const OperandShape shape = shapeOf(text);
   const std::size_t list = firstClass_[static_cast<std::size_t>(shape.firstKey())] * lastClassCount_ +
                            lastClass_[static_cast<std::size_t>(shape.lastKey())];
+  const bool plain = shape.length == text.size();
   for (std::uint32_t i = listStart_[list]; i < listStart_[list + 1]; ++i) {
     const std::uint32_t form = members_[i];
-    if (filters_[form].admits(shape) && (filters_[form].decisive() || matchOperands(text, entries_[form]->argPattern))) {
+    const PatternFilter& filter = filters_[form];
+    if (filter.admits(shape) && (filter.decisive() || (plain && filter.fitsPlainMiddle(text)) ||
+                                 matchOperands(text, entries_[form]->argPattern))) {
       return entries_[form];
     }
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ByteWords.h"
+#include "frontend/CharClass.h"
 
 using bytewords::filledBytes;
 
@@ -23,4 +24,18 @@ PatternFilter::PatternFilter(std::string_view pattern) {
   tail_ = packTail(closing);
   tailMask_ = ~filledBytes(OperandShape::TAIL - std::min(closing.size(), OperandShape::TAIL));
   decisive_ = fitsHead && firstWildcard + 1 == pattern.size();
+  middleDecides_ = fitsHead && !closing.empty() && closing.size() <= OperandShape::TAIL &&
+                   firstWildcard + 1 + closing.size() == pattern.size();
+  openingLength_ = static_cast<std::uint8_t>(std::min(opening.size(), OperandShape::HEAD));
+  closingLength_ = static_cast<std::uint8_t>(std::min(closing.size(), OperandShape::TAIL));
+  argumentStop_ = closing.empty() ? '\0' : closing.front();
+}
+
+bool PatternFilter::fitsPlainMiddle(std::string_view text) const {
+  if (!middleDecides_) {
+    return false;
+  }
+  const std::string_view taken = text.substr(openingLength_, text.size() - openingLength_ - closingLength_);
+  return std::ranges::none_of(
+      taken, [this](char c) { return c == '(' || c == ')' || c == '\'' || toUpper(c) == argumentStop_; });
 }

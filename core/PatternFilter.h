@@ -24,6 +24,12 @@ public:
            (exactLength_ ? shape.length == fixedCount_ : shape.length >= fixedCount_);
   }
   bool decisive() const { return decisive_; }
+  // Whether an admitted text without white space fits for sure, which spares the
+  // matcher's walk. It does for a pattern with one wildcard between fixed parts
+  // that the head and tail compare, when what the wildcard takes holds no
+  // parenthesis, no quote and no character that ends the argument: the argument
+  // then ends where the closing part begins. False leaves it to the matcher.
+  bool fitsPlainMiddle(std::string_view text) const;
 
 private:
   std::uint64_t head_ = 0;
@@ -33,4 +39,8 @@ private:
   std::uint8_t fixedCount_ = 0;  // the pattern's characters other than wildcards
   bool exactLength_ = false;     // the text must hold exactly those characters
   bool decisive_ = false;
+  bool middleDecides_ = false;   // fitsPlainMiddle can tell
+  std::uint8_t openingLength_ = 0;
+  std::uint8_t closingLength_ = 0;
+  char argumentStop_ = 0;  // the first character of the closing part
 };

@@ -177,6 +177,17 @@ TEST(MnemonicForms, PickTheFirstFitWhateverEndsThePatternsFix) {
   forms.expectSameAsScan(std::nullopt);
 }
 
+// One wildcard between fixed parts: the text it takes decides at once when it
+// cannot end the argument early or nest, and is left to the matcher otherwise.
+TEST(MnemonicForms, DecideOneWildcardBetweenFixedPartsAsTheMatcherDoes) {
+  const HandMadeForms forms({"*,A", "A,(IX*)", "*X", "(*)", "B*'", "*", "A,(IX*),*"});
+  for (const char* text : {"1,a", "1,2,a", "',',a", "(1,2),a", "a,(ix+5)", "a,(ix+(1))", "a,(ix+')')", "a,(ix))",
+                           "A,(IX)", "a,(ix)(iy)", "ax", "axx", "aXx", "x", "(5)", "(a)(b)", "((5))", "(')')",
+                           "b5'", "b''", "b'", "b(')'", "a,(ix+5),b", "a,(ix,5)", "(()", "(')", "a,(ix+(5)"}) {
+    forms.expectSameAsScan(text);
+  }
+}
+
 // More first and last characters than the lists have classes for: the forms past
 // the limit share a list and must still be found in table order.
 TEST(MnemonicForms, KeepTableOrderPastTheLimitOfCharacterClasses) {
