@@ -15,20 +15,21 @@ namespace {
 // Where the word that starts at `from` ends: at the first word separator, or at
 // the end of the line. Eight characters are looked at in one step, which flags the
 // separators along with the other control characters; those are rare, and the
-// character table tells them apart.
+// character table tells them apart. The last few characters of a line are looked
+// at one by one.
 std::size_t wordEndFrom(std::string_view line, std::size_t from) {
-  while (from < line.size()) {
-    const std::size_t count = std::min(line.size() - from, WORD);
-    std::uint64_t flags = spaceOrControlBytes(loadUpTo8(line.data() + from, count)) & filledBytes(count);
-    for (; flags != 0; flags &= flags - 1) {
+  for (; line.size() - from >= WORD; from += WORD) {
+    for (std::uint64_t flags = spaceOrControlBytes(load8(line.data() + from)); flags != 0; flags &= flags - 1) {
       const std::size_t at = from + firstFlagged(flags);
       if (isWordSeparator(line[at])) {
         return at;
       }
     }
-    from += count;
   }
-  return line.size();
+  while (from < line.size() && !isWordSeparator(line[from])) {
+    ++from;
+  }
+  return from;
 }
 
 // The first position at or after `from` that is not a word separator.
@@ -45,7 +46,8 @@ bool startsLabel(std::string_view line, char localLabelChar) {
     return false;
   }
   const char first = line.front();
-  return isLetter(first) || first == '_' || (first == localLabelChar && !isWordSeparator(first));
+  return charclass::has(first, charclass::LETTER | charclass::UNDERSCORE) ||
+         (first == localLabelChar && !isWordSeparator(first));
 }
 
 }  // namespace
