@@ -1,5 +1,7 @@
 #include "core/MnemonicForms.h"
 
+#include <utility>
+
 #include "core/OperandMatcher.h"
 
 namespace {
@@ -84,7 +86,7 @@ const TableEntry* MnemonicForms::firstMatch(std::optional<std::string_view> oper
   const OperandShape shape = shapeOf(text);
   const std::size_t list = firstClass_[static_cast<std::size_t>(shape.firstKey())] * lastClassCount_ +
                            lastClass_[static_cast<std::size_t>(shape.lastKey())];
-  const bool plain = shape.length == text.size();
+  const bool plain = shape.length == text.size();  // no white space: the shape holds every character
   for (std::uint32_t i = listStart_[list]; i < listStart_[list + 1]; ++i) {
     const std::uint32_t form = members_[i];
     const PatternFilter& filter = filters_[form];

@@ -12,8 +12,10 @@ PatternFilter::PatternFilter(std::string_view pattern) {
   const std::string_view opening = pattern.substr(0, firstWildcard);
   head_ = packHead(opening);
   headMask_ = filledBytes(std::min(opening.size(), OperandShape::HEAD));
+  // Each fixed character matches a character of its own. Cut to a byte, the count
+  // is still a lower bound.
   const auto fixedCount = pattern.size() - static_cast<std::size_t>(std::ranges::count(pattern, '*'));
-  fixedCount_ = static_cast<std::uint8_t>(std::min<std::size_t>(fixedCount, UINT8_MAX));  // a lower bound still
+  fixedCount_ = static_cast<std::uint8_t>(std::min<std::size_t>(fixedCount, UINT8_MAX));
   const bool fitsHead = opening.size() <= OperandShape::HEAD;
   if (firstWildcard == std::string_view::npos) {
     exactLength_ = fitsHead;

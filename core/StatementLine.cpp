@@ -1,6 +1,5 @@
 #include "core/StatementLine.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "core/ByteWords.h"
