@@ -25,9 +25,10 @@ void MnemonicIndex::growSlots() {
 
 void MnemonicIndex::takeInNewEntries() {
   lastIndexed_ = lastOf(table_);
-  nextOfSame_.resize(table_.size());
+  links_.resize(table_.size());
   for (auto entry = table_.begin() + static_cast<std::ptrdiff_t>(indexedCount_); entry != table_.end();
        ++entry, ++indexedCount_) {
+    links_[indexedCount_].entry = &*entry;
     const auto key = mnemonicKey(entry->mnemonic);
     if (!key) {
       continue;
@@ -38,23 +39,26 @@ void MnemonicIndex::takeInNewEntries() {
         growSlots();
         slot = &slotOf(*key);
       }
-      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, std::nullopt}), nullptr};
+      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, std::nullopt}), nullptr};
     } else {
-      nextOfSame_[slot->mnemonic->lastEntry] = indexedCount_;
-      slot->mnemonic->lastEntry = indexedCount_;
+      Mnemonic& mnemonic = *slot->mnemonic;
+      links_[mnemonic.lastEntry].nextOfSame = indexedCount_;
+      mnemonic.lastEntry = indexedCount_;
+      ++mnemonic.entryCount;
     }
     slot->sortedForms = nullptr;
   }
 }
 
 void MnemonicIndex::sortForms(Slot& slot) const {
-  const Mnemonic& mnemonic = *slot.mnemonic;
+  Mnemonic& mnemonic = *slot.mnemonic;
   std::vector<const TableEntry*> entries;
-  for (std::size_t i = mnemonic.firstEntry;; i = nextOfSame_[i]) {
-    entries.push_back(&table_[i]);
+  entries.reserve(mnemonic.entryCount);
+  for (std::size_t i = mnemonic.firstEntry;; i = links_[i].nextOfSame) {
+    entries.push_back(links_[i].entry);
     if (i == mnemonic.lastEntry) {
       break;
     }
   }
-  slot.sortedForms = &slot.mnemonic->forms.emplace(entries);
+  slot.sortedForms = &mnemonic.forms.emplace(entries);
 }

@@ -41,13 +41,19 @@ public:
   }
 
 private:
-  // A mnemonic's entries are linked through nextOfSame_ in table order, from the
-  // first to the last, rather than gathered in a list of their own, which would
-  // cost every mnemonic allocations at every start.
+  // A mnemonic's entries are linked through links_ in table order, from the first
+  // to the last, rather than gathered in a list of their own, which would cost
+  // every mnemonic allocations at every start.
   struct Mnemonic {
     std::size_t firstEntry;
     std::size_t lastEntry;
+    std::size_t entryCount;
     std::optional<MnemonicForms> forms;
+  };
+  // By table index: the entry, and the index of the next entry of its mnemonic.
+  struct Link {
+    const TableEntry* entry = nullptr;
+    std::size_t nextOfSame = 0;
   };
   // One place of an open-addressing table of the mnemonics by packed name. A
   // lookup of a mnemonic whose forms are sorted reads nothing but its slot.
@@ -90,7 +96,7 @@ private:
   std::size_t indexedCount_ = 0;
   const TableEntry* lastIndexed_ = nullptr;
   std::deque<Mnemonic> mnemonics_;  // never moved, so the slots can point into it
-  std::vector<std::size_t> nextOfSame_;  // by table index: the next entry of the same mnemonic
+  std::vector<Link> links_;
   std::vector<Slot> slots_;
   std::size_t mask_ = 0;  // the slot count less 1
   unsigned shift_ = 64;   // the slot count is 2^(64 - shift_)
