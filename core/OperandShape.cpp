@@ -62,21 +62,12 @@ void packSkippingSpace(std::string_view text, OperandShape& shape) {
 
 // Characters are packed by value, the first one in the lowest byte, so that
 // patterns and texts are packed alike on any machine.
-std::uint64_t packHead(std::string_view text) {
-  std::uint64_t word = 0;
-  for (std::size_t i = 0; i < std::min(text.size(), OperandShape::HEAD); ++i) {
-    word |= byteAt(text[i], i);
-  }
-  return word;
-}
+std::uint64_t packHead(std::string_view text) { return loadUpTo8(text.data(), std::min(text.size(), OperandShape::HEAD)); }
 
 // The last character goes to the highest byte, as a shift register would put it.
 std::uint64_t packTail(std::string_view text) {
-  std::uint64_t word = 0;
-  for (const char c : text.substr(text.size() - std::min(text.size(), OperandShape::TAIL))) {
-    word = (word >> 8) | byteAt(c, WORD - 1);
-  }
-  return word;
+  const std::size_t count = std::min(text.size(), OperandShape::TAIL);
+  return count == 0 ? 0 : loadUpTo8(text.data() + text.size() - count, count) << (8 * (WORD - count));
 }
 
 // A comment leaves the blanks before it at the end of the operands, often many of
