@@ -1,5 +1,5 @@
 // Finding the instruction form of a line against the shipped table: through the
-// index of forms by mnemonic and first operand character, next to a scan of the
+// index of forms by mnemonic and first and last operand character, next to a scan of the
 // whole table in file order with the plain matcher, which it must agree with.
 // Loading the table and building the index are timed too: every run pays for them.
 #include <benchmark/benchmark.h>

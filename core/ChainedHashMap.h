@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -75,7 +76,7 @@ public:
     const std::uint32_t keyHash = hash(key);
     for (Entry** link = &heads_[bucketOf(keyHash)]; *link != nullptr; link = &(*link)->next) {
       Entry& entry = **link;
-      if (entry.hash == keyHash && entry.key == key) {
+      if (entry.hash == keyHash && entry.holds(key)) {
         if (!index_.empty()) {
           index_.erase(entry);
         }
@@ -112,6 +113,11 @@ public:
 private:
   struct Entry {
     Entry(std::string_view k, const Value& v, std::uint32_t h) : key(k), value(v), hash(h) {}
+    // Keys of equal hash are mostly equal: their lengths are compared, then their
+    // characters at once, without the ordering a general comparison works out.
+    bool holds(std::string_view other) const {
+      return key.size() == other.size() && std::memcmp(key.data(), other.data(), other.size()) == 0;
+    }
     std::string key;
     Value value;
     std::uint32_t hash;
@@ -143,7 +149,7 @@ private:
   }
 
   Entry* findEntry(std::string_view key, std::uint32_t keyHash) const {
-    const auto matches = [key](const Entry& entry) { return entry.key == key; };
+    const auto matches = [key](const Entry& entry) { return entry.holds(key); };
     if (!index_.empty()) {
       return index_.find(keyHash, matches);
     }

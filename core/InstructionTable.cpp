@@ -116,27 +116,68 @@ constexpr int MIN_TABLE_FIELDS = 6;
 constexpr std::int64_t MAX_INSTRUCTION_SIZE = 6;
 constexpr std::uint8_t ACTIVE_CLASS = 1;
 
+void upperCaseInPlace(std::string& text) {
+  for (char& c : text) {
+    c = charclass::upperCaseOf(c);
+  }
+}
+
+// Reads one upper-cased entry line and appends its entry when the class is active.
+// The entry is built in its place at the end of the table, once the line is known
+// to be valid, rather than built apart and moved there.
+int addTableEntry(AssemblyJob& job, std::string_view text) {
+  TableFields fields;
+  if (scanTableFields(text, fields) < MIN_TABLE_FIELDS) {
+    job.console->print("Incomplete entry in table file\n");
+    return 0;
+  }
+  TableEntry sized;
+  sized.opcode = fields.opcode;
+  if (fields.nbytes >= 1 && fields.nbytes <= MAX_INSTRUCTION_SIZE) {
+    sized.size = static_cast<std::int16_t>(fields.nbytes);
+    assignSizes(sized);
+  }
+  // An opcode wider than the whole instruction would make pass 2 write more bytes
+  // than pass 1 counted.
+  if (sized.size == 0 || sized.argSize < 0) {
+    job.console->print("Invalid value in nbytes field of table entry\n");
+    return 0;
+  }
+  if ((fields.instrClass & 0xFF) != ACTIVE_CLASS) {
+    return 1;
+  }
+  TableEntry& entry = job.instructionTable.emplace_back(std::move(sized));
+  entry.mnemonic = fields.mnemonic;
+  if (fields.pattern != "\"\"") {
+    entry.argPattern = fields.pattern;
+  }
+  entry.modifier = modifierNamed(fields.modifier);
+  entry.instrClass = ACTIVE_CLASS;
+  entry.shift = static_cast<std::uint16_t>(fields.shift);
+  entry.orMask = static_cast<std::uint16_t>(fields.orMask);
+  return 1;
+}
+
 }  // namespace
 
 int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   const std::string path = locateDataFile(tableFile);
-  const std::optional<std::string> text = readTextFile(path);
+  std::optional<std::string> text = readTextFile(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
   }
+  // Entries are upper-cased before they are read; doing it for the whole file at
+  // once spares a copy of every line. Neither the line breaks nor the title test
+  // depend on case.
+  upperCaseInPlace(*text);
   TableLineReader lines(*text);
   if (!skipTitle(lines)) {
     console->print(path + " is not a valid TAB file.\n");
     throw ProgramExit{1};
   }
-  std::string entryText;
   while (const auto line = lines.next()) {
-    if (!startsWithLetter(*line)) {
-      continue;
-    }
-    entryText.assign(*line);
-    if (parseTableEntry(entryText) == 0) {
+    if (startsWithLetter(*line) && addTableEntry(*this, *line) == 0) {
       return 0;
     }
   }
@@ -144,36 +185,6 @@ int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
 }
 
 int AssemblyJob::parseTableEntry(std::string& text) {
-  for (char& c : text) {
-    c = charclass::upperCaseOf(c);
-  }
-  TableFields fields;
-  if (scanTableFields(text, fields) < MIN_TABLE_FIELDS) {
-    console->print("Incomplete entry in table file\n");
-    return 0;
-  }
-  TableEntry entry;
-  entry.mnemonic = fields.mnemonic;
-  if (fields.pattern != "\"\"") {
-    entry.argPattern = fields.pattern;
-  }
-  entry.opcode = fields.opcode;
-  if (fields.nbytes >= 1 && fields.nbytes <= MAX_INSTRUCTION_SIZE) {
-    entry.size = static_cast<std::int16_t>(fields.nbytes);
-    assignSizes(entry);
-  }
-  // An opcode wider than the whole instruction would make pass 2 write more bytes
-  // than pass 1 counted.
-  if (entry.size == 0 || entry.argSize < 0) {
-    console->print("Invalid value in nbytes field of table entry\n");
-    return 0;
-  }
-  entry.modifier = modifierNamed(fields.modifier);
-  entry.instrClass = static_cast<std::uint8_t>(fields.instrClass & 0xFF);
-  entry.shift = static_cast<std::uint16_t>(fields.shift);
-  entry.orMask = static_cast<std::uint16_t>(fields.orMask);
-  if (entry.instrClass == ACTIVE_CLASS) {
-    instructionTable.push_back(std::move(entry));
-  }
-  return 1;
+  upperCaseInPlace(text);
+  return addTableEntry(*this, text);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -10,32 +11,41 @@
 #include "core/PatternFilter.h"
 #include "core/TableEntry.h"
 
-// The instruction forms of one mnemonic, in table order, sorted by what their
-// pattern demands of the operand text's first character other than white space:
-// a pattern that starts with a fixed character can only fit a text that starts
-// with it, one that starts with a wildcard may fit any. Each list keeps table
-// order, so the first form that fits is still the one the table lists first.
+// The instruction forms of one mnemonic, sorted by what their patterns demand of
+// the operand text's first and last characters other than white space: a pattern
+// that starts with a fixed character can only fit a text that starts with it, one
+// that ends with a fixed character only a text that ends with it, and a wildcard
+// at either end may fit anything there. Each pair of first and last character has
+// a list of the forms that may fit it, in table order, so the first form of the
+// list that fits is still the one the table lists first.
 class MnemonicForms {
 public:
-  MnemonicForms();
+  // The forms in table order; the entries must outlive this object.
+  explicit MnemonicForms(std::span<const TableEntry* const> entries);
 
-  // Forms are added in table order; the entry must outlive this object.
-  void add(const TableEntry& entry);
   // The first form in table order whose pattern the operand text fits.
   const TableEntry* firstMatch(std::optional<std::string_view> operands) const;
 
 private:
-  struct Candidate {
-    const TableEntry* entry;
-    PatternFilter filter;
-  };
-  using Candidates = std::vector<Candidate>;
-  static constexpr std::size_t KEYS = OperandShape::BLANK + 1;
-  static constexpr std::uint16_t WILDCARD_LED = 0;
+  // Characters are sorted into classes, each end of the text on its own: a
+  // character that no pattern has at that end falls into class 0. A wildcard end
+  // fits every class. Class numbers stay below MAX_CLASSES.
+  static constexpr std::size_t MAX_CLASSES = 64;
+  using KeyClasses = std::array<std::uint8_t, OperandShape::BLANK + 1>;
 
-  // lists_[WILDCARD_LED] holds the forms whose pattern starts with a wildcard; the
-  // list of a key also holds them, in their places among its own forms.
-  std::vector<Candidates> lists_;
-  std::array<std::uint16_t, KEYS> listOfKey_{};
-  const TableEntry* bare_ = nullptr;  // the first form without operands
+  template <class Visit>
+  void forEachListOf(std::string_view pattern, Visit&& visit) const;
+
+  KeyClasses firstClass_{};
+  KeyClasses lastClass_{};
+  std::size_t firstClassCount_ = 1;
+  std::size_t lastClassCount_ = 1;
+  // List l is members_[listStart_[l]] up to members_[listStart_[l + 1]]: numbers
+  // of forms, which index filters_ and entries_. A form on many lists is stored
+  // once, which keeps the filters few enough to stay in the cache.
+  std::vector<std::uint32_t> listStart_;
+  std::vector<std::uint32_t> members_;
+  std::vector<PatternFilter> filters_;      // tried side by side, in table order
+  std::vector<const TableEntry*> entries_;  // apart, as only a fit needs its entry
+  const TableEntry* bare_ = nullptr;        // the first form without operands
 };

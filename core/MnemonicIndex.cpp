@@ -1,61 +1,64 @@
 #include "core/MnemonicIndex.h"
 
-#include <optional>
-
-#include "frontend/CharClass.h"
-
 namespace {
 
-// A mnemonic has at most 7 characters: packed with its length it is a 59-bit key,
-// so a lookup needs no string of its own. Longer words name no mnemonic.
-std::optional<std::uint64_t> mnemonicKey(std::string_view word) {
-  if (word.empty() || word.size() > MNEMONIC_MAX) {
-    return std::nullopt;
-  }
-  std::uint64_t key = 0;
-  for (char c : word) {
-    key = (key << 8) | static_cast<unsigned char>(toUpper(c));
-  }
-  return (key << 3) | word.size();
-}
-
-// The key's two halves folded into the index's 32-bit hash.
-std::uint32_t hashOf(std::uint64_t key) { return static_cast<std::uint32_t>(key ^ (key >> 29)); }
+// Room for the shipped table's mnemonics at most half full, so that a lookup
+// seldom probes a second slot.
+constexpr unsigned FIRST_SHIFT = 64 - 7;
 
 }  // namespace
 
-MnemonicIndex::Mnemonic* MnemonicIndex::find(std::uint64_t key) const {
-  if (index_.empty()) {
-    return nullptr;
+MnemonicIndex::MnemonicIndex(const std::deque<TableEntry>& table)
+    : table_(table), slots_(std::size_t{1} << (64 - FIRST_SHIFT)), mask_(slots_.size() - 1), shift_(FIRST_SHIFT) {}
+
+void MnemonicIndex::growSlots() {
+  std::vector<Slot> old(slots_.size() * 2);
+  old.swap(slots_);
+  mask_ = slots_.size() - 1;
+  --shift_;
+  for (const Slot& slot : old) {
+    if (slot.key != 0) {
+      slotOf(slot.key) = slot;
+    }
   }
-  return index_.find(hashOf(key), [key](const Mnemonic& mnemonic) { return mnemonic.key == key; });
 }
 
 void MnemonicIndex::takeInNewEntries() {
   lastIndexed_ = lastOf(table_);
-  for (; indexedCount_ < table_.size(); ++indexedCount_) {
-    const TableEntry& entry = table_[indexedCount_];
-    const auto key = mnemonicKey(entry.mnemonic);
+  links_.resize(table_.size());
+  for (auto entry = table_.begin() + static_cast<std::ptrdiff_t>(indexedCount_); entry != table_.end();
+       ++entry, ++indexedCount_) {
+    links_[indexedCount_].entry = &*entry;
+    const auto key = mnemonicKey(entry->mnemonic);
     if (!key) {
       continue;
     }
-    Mnemonic* mnemonic = find(*key);
-    if (mnemonic == nullptr) {
-      mnemonic = &mnemonics_.emplace_back(Mnemonic{*key, hashOf(*key), MnemonicForms()});
-      index_.insert(*mnemonic);
+    Slot* slot = &slotOf(*key);
+    if (slot->mnemonic == nullptr) {
+      if ((mnemonics_.size() + 1) * 2 > slots_.size()) {
+        growSlots();
+        slot = &slotOf(*key);
+      }
+      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, std::nullopt}), nullptr};
+    } else {
+      Mnemonic& mnemonic = *slot->mnemonic;
+      links_[mnemonic.lastEntry].nextOfSame = indexedCount_;
+      mnemonic.lastEntry = indexedCount_;
+      ++mnemonic.entryCount;
     }
-    mnemonic->forms.add(entry);
+    slot->sortedForms = nullptr;
   }
 }
 
-const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
-  if (hasNewEntries()) {
-    takeInNewEntries();
+void MnemonicIndex::sortForms(Slot& slot) const {
+  Mnemonic& mnemonic = *slot.mnemonic;
+  std::vector<const TableEntry*> entries;
+  entries.reserve(mnemonic.entryCount);
+  for (std::size_t i = mnemonic.firstEntry;; i = links_[i].nextOfSame) {
+    entries.push_back(links_[i].entry);
+    if (i == mnemonic.lastEntry) {
+      break;
+    }
   }
-  const auto key = mnemonicKey(word);
-  if (!key) {
-    return nullptr;
-  }
-  const Mnemonic* mnemonic = find(*key);
-  return mnemonic == nullptr ? nullptr : &mnemonic->forms;
+  slot.sortedForms = &mnemonic.forms.emplace(entries);
 }

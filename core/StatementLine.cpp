@@ -2,76 +2,77 @@
 
 #include <cstdint>
 
+#include "core/ByteWords.h"
 #include "core/OperandText.h"
 #include "frontend/CharClass.h"
 #include "frontend/TextScan.h"
 
+using namespace bytewords;
+
 namespace {
 
-// The words of one line, taken in turn.
-class WordScanner {
-public:
-  explicit WordScanner(std::string_view line) : line_(line) {}
-
-  // The next word; the single separator that ended it is passed over.
-  std::optional<std::string_view> nextWord() {
-    position_ = skipBlankBlocks(line_, position_);
-    while (position_ < line_.size() && isWordSeparator(line_[position_])) {
-      ++position_;
+// Where the word that starts at `from` ends: at the first word separator, or at
+// the end of the line. Eight characters are looked at in one step, which flags the
+// separators along with the other control characters; those are rare, and the
+// character table tells them apart. The last few characters of a line are looked
+// at one by one. Declared inline so that both words of a line are cut without a call.
+inline std::size_t wordEndFrom(std::string_view line, std::size_t from) {
+  for (; line.size() - from >= WORD; from += WORD) {
+    for (std::uint64_t flags = spaceOrControlBytes(load8(line.data() + from)); flags != 0; flags &= flags - 1) {
+      const std::size_t at = from + firstFlagged(flags);
+      if (isWordSeparator(line[at])) {
+        return at;
+      }
     }
-    const std::size_t start = position_;
-    while (position_ < line_.size() && !isWordSeparator(line_[position_])) {
-      ++position_;
-    }
-    if (position_ == start) {
-      return std::nullopt;
-    }
-    const std::string_view word = slice(line_, start, position_);
-    if (position_ < line_.size()) {
-      ++position_;
-    }
-    return word;
   }
-
-  // Everything after that separator up to the line feed; nothing when no text is
-  // left. A line holds a line feed only at its end.
-  std::optional<std::string_view> rest() {
-    while (position_ < line_.size() && line_[position_] == '\n') {
-      ++position_;
-    }
-    if (position_ == line_.size()) {
-      return std::nullopt;
-    }
-    const std::size_t end = line_.back() == '\n' ? line_.size() - 1 : line_.size();
-    const std::string_view text = slice(line_, position_, end);
-    position_ = end;
-    return text;
+  while (from < line.size() && !isWordSeparator(line[from])) {
+    ++from;
   }
+  return from;
+}
 
-private:
-  std::string_view line_;
-  std::size_t position_ = 0;
-};
+// The first position at or after `from` that is not a word separator.
+std::size_t separatorsEndFrom(std::string_view line, std::size_t from) {
+  from = skipBlankBlocks(line, from);
+  while (from < line.size() && isWordSeparator(line[from])) {
+    ++from;
+  }
+  return from;
+}
 
 bool startsLabel(std::string_view line, char localLabelChar) {
   if (line.empty()) {
     return false;
   }
   const char first = line.front();
-  return isLetter(first) || first == '_' || (first == localLabelChar && !isWordSeparator(first));
+  return charclass::has(first, charclass::LETTER | charclass::UNDERSCORE) ||
+         (first == localLabelChar && !isWordSeparator(first));
 }
 
 }  // namespace
 
+// Each word is passed over with the one separator that ends it; the text after
+// the statement word runs to the line feed, which a line holds only at its end.
 StatementLine splitStatement(std::string_view line, char localLabelChar) {
   StatementLine statement;
-  WordScanner words(line);
+  std::size_t position = 0;
   if (startsLabel(line, localLabelChar)) {
-    statement.label = words.nextWord();
+    position = wordEndFrom(line, 0);
+    statement.label = slice(line, 0, position);
+    position += position < line.size() ? 1 : 0;
   }
-  statement.word = words.nextWord();
-  if (statement.word) {
-    statement.rest = words.rest();
+  const std::size_t wordStart = separatorsEndFrom(line, position);
+  if (wordStart == line.size()) {
+    return statement;
+  }
+  position = wordEndFrom(line, wordStart);
+  statement.word = slice(line, wordStart, position);
+  position += position < line.size() ? 1 : 0;
+  while (position < line.size() && line[position] == '\n') {
+    ++position;
+  }
+  if (position < line.size()) {
+    statement.rest = slice(line, position, line.back() == '\n' ? line.size() - 1 : line.size());
   }
   return statement;
 }

@@ -1,7 +1,8 @@
-// The forms of a mnemonic, sorted by the first operand character, must pick the
-// very entry that a scan of the whole table in file order picks.
+// The forms of a mnemonic, sorted by the first and last operand characters, must
+// pick the very entry that a scan of the whole table in file order picks.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 #include <random>
 #include <string>
@@ -124,6 +125,124 @@ TEST(MnemonicForms, TakeInAppendedEntriesBehindTheEarlierOnes) {
   EXPECT_EQ(forms->firstMatch("q"), &job.instructionTable[3]);
   EXPECT_EQ(forms->firstMatch(" "), &job.instructionTable[3]);
   EXPECT_EQ(forms->firstMatch(std::nullopt), &job.instructionTable[4]);
+}
+
+// Forms made by hand, one mnemonic's, in table order, for the orders and ends
+// the shipped table does not have.
+class HandMadeForms {
+public:
+  explicit HandMadeForms(const std::vector<std::string>& patterns) {
+    for (const std::string& pattern : patterns) {
+      table_.push_back(TableEntry{"OP", pattern});
+    }
+    for (const TableEntry& entry : table_) {
+      pointers_.push_back(&entry);
+    }
+    forms_.emplace(pointers_);
+  }
+
+  void expectSameAsScan(std::optional<std::string_view> operands) const {
+    const TableEntry* scanned = nullptr;
+    for (const TableEntry* entry : pointers_) {
+      if (matchOperands(operands, entry->argPattern)) {
+        scanned = entry;
+        break;
+      }
+    }
+    const TableEntry* found = forms_->firstMatch(operands);
+    EXPECT_EQ(found, scanned) << "[" << operands.value_or("(none)") << "] gave "
+                              << (found ? found->argPattern : "nothing") << " instead of "
+                              << (scanned ? scanned->argPattern : "nothing");
+  }
+
+private:
+  std::deque<TableEntry> table_;
+  std::vector<const TableEntry*> pointers_;
+  std::optional<MnemonicForms> forms_;
+};
+
+// Wildcards at either end or both, fixed forms behind forms that take their texts,
+// fixed parts longer than the packed head and tail, and blank or absent operands.
+TEST(MnemonicForms, PickTheFirstFitWhateverEndsThePatternsFix) {
+  const HandMadeForms forms({"A,*", "*,B", "A,B", "(*)", "(IX*)", "*)", "(*", "X", "LONGOPENING*",
+                             "*,ENDSLONGER", "LONG*OPENING", "", "*", "C", "A,B", "*,*"});
+  for (const char* text : {"a,b", "a , b", "x,b", ",b", "b", "a,", "A", "(ix+1)", "(5)", "(5", "5)", "x", "X",
+                           "c", "", "  ", "\t", "longopening", "LongOpening5", " long opening 5 ", "longopening,b",
+                           "1,endslonger", "1, ends longer  ", "endslonger", "long-opening", "longopening",
+                           "long5opening", "longopeninglongopening", "ixh", "\tA,\tb\t", "a,(b)", "'b'",
+                           "(ix),b", "((1)),b", "')'", "a,b,c", "0123456789abcdef0", "\x80,b", "a\rb"}) {
+    forms.expectSameAsScan(text);
+  }
+  forms.expectSameAsScan(std::string_view("a,\0b", 4));
+  forms.expectSameAsScan(std::nullopt);
+}
+
+// One wildcard between fixed parts: the text it takes decides at once when it
+// cannot end the argument early or nest, and is left to the matcher otherwise.
+TEST(MnemonicForms, DecideOneWildcardBetweenFixedPartsAsTheMatcherDoes) {
+  const HandMadeForms forms({"*,A", "A,(IX*)", "*X", "(*)", "B*'", "*", "A,(IX*),*"});
+  for (const char* text : {"1,a", "1,2,a", "',',a", "(1,2),a", "a,(ix+5)", "a,(ix+(1))", "a,(ix+')')", "a,(ix))",
+                           "A,(IX)", "a,(ix)(iy)", "ax", "axx", "aXx", "x", "(5)", "(a)(b)", "((5))", "(')')",
+                           "b5'", "b''", "b'", "b(')'", "a,(ix+5),b", "a,(ix,5)", "(()", "(')", "a,(ix+(5)"}) {
+    forms.expectSameAsScan(text);
+  }
+}
+
+// More first and last characters than the lists have classes for: the forms past
+// the limit share a list and must still be found in table order.
+TEST(MnemonicForms, KeepTableOrderPastTheLimitOfCharacterClasses) {
+  std::vector<char> ends;
+  for (int code = '!'; code <= 0xFE; ++code) {
+    if (code != '*' && code != 0x7F && !(code >= 'a' && code <= 'z')) {
+      ends.push_back(static_cast<char>(code));
+    }
+  }
+  std::vector<std::string> patterns;
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < ends.size(); ++i) {
+    const char first = ends[i];
+    const char last = ends[(i + 7) % ends.size()];
+    patterns.push_back(std::string{first} + "*" + last);
+    patterns.push_back(std::string{first} + last);
+    texts.push_back(std::string{first} + "5" + last);
+    texts.push_back(std::string{first} + last);
+    texts.push_back(std::string{first} + "5" + first);
+  }
+  patterns.push_back("*");
+  const HandMadeForms forms(patterns);
+  for (const std::string& text : texts) {
+    forms.expectSameAsScan(text);
+  }
+}
+
+// A mnemonic whose forms were sorted by a lookup takes in the entries appended
+// after it, even with ends no earlier pattern had; a new mnemonic becomes known.
+TEST(MnemonicForms, SortAgainWhenEntriesArriveAfterALookup) {
+  TestJob job;
+  MnemonicIndex index(job.instructionTable);
+  const auto append = [&job](const char* line) {
+    std::string text(line);
+    ASSERT_EQ(job.parseTableEntry(text), 1);
+  };
+  const auto& table = job.instructionTable;
+  append("LD A,* 3E 2 NONE 1");
+  EXPECT_EQ(index.formsFor("ld")->firstMatch("a,5"), &table[0]);
+  EXPECT_EQ(index.formsFor("ld")->firstMatch("(5),a"), nullptr);
+  EXPECT_EQ(index.formsFor("xor"), nullptr);
+  append("LD (*),A 32 3 NONE 1");
+  append("XOR * EE 2 NONE 1");
+  EXPECT_EQ(index.formsFor("ld")->firstMatch("(5),a"), &table[1]);
+  EXPECT_EQ(index.formsFor("ld")->firstMatch("q"), nullptr);
+  append("LD * 01 2 NONE 1");
+  append("LD A,5 02 1 NONE 1");
+  const MnemonicForms* forms = index.formsFor("Ld");
+  EXPECT_EQ(forms->firstMatch("q"), &table[3]);
+  EXPECT_EQ(forms->firstMatch("a,5"), &table[0]);
+  EXPECT_EQ(forms->firstMatch("(5),a"), &table[1]);
+  EXPECT_EQ(forms->firstMatch(""), &table[3]);
+  EXPECT_EQ(forms->firstMatch(std::nullopt), nullptr);
+  ASSERT_NE(index.formsFor("XOR"), nullptr);
+  EXPECT_EQ(index.formsFor("xor")->firstMatch("a"), &table[2]);
 }
 
 }  // namespace

@@ -161,6 +161,21 @@ TEST(PassOne, AddedInstructionServesOnlyLaterLines) {
   EXPECT_EQ(run.job.source->entryOf(2), &run.job.instructionTable.back());
 }
 
+// A form added to a mnemonic that earlier lines already used, with a first
+// character no earlier form of it has, serves the lines after it; the earlier
+// forms keep their precedence over it.
+TEST(PassOne, AddedFormJoinsAMnemonicAlreadyInUse) {
+  PassHarness run({" ld a,b", " ld q,5", " .addinstr LD Q,* 77 2 NOP 1", " ld q,5", " .addinstr LD A,B 01 1 NOP 1",
+                   " ld a,b"});
+  run.job.passOne();
+  EXPECT_EQ(run.codes(), std::vector<int>{401});
+  const auto& table = run.job.instructionTable;
+  EXPECT_EQ(run.job.source->entryOf(3), &table[table.size() - 2]);
+  EXPECT_NE(run.job.source->entryOf(5), &table.back());
+  EXPECT_EQ(run.job.source->entryOf(5), run.job.source->entryOf(0));
+  EXPECT_EQ(run.job.pc, 6);
+}
+
 TEST(PassOne, CaseSensitiveSymbolsKeepLabelsApart) {
   PassHarness run({"Start: nop", "START: nop"});
   run.job.optionFlags = 0;

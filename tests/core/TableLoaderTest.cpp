@@ -214,6 +214,26 @@ TEST(TableFile, StopsAtTheFirstBadEntry) {
   EXPECT_EQ(outcome.entries, 1u);
 }
 
+// The file is upper-cased as a whole before its lines are read: entries written in
+// lower case load as if written in upper case, and a lower-case first word is
+// still a letter that makes a line an entry.
+TEST(TableFile, ReadsEntriesInAnyCase) {
+  TempDir dir;
+  TestJob job;
+  const std::string path = dir.write("test.tab", "\"a title\"\nld a,(hl) 7e 1 zbit 1 a 1f\nRet \"\" c9 1 nop 1\n").string();
+  ASSERT_EQ(job.loadInstructionTable(path), 1) << job.consoleText();
+  ASSERT_EQ(job.instructionTable.size(), 2u);
+  const TableEntry& load = job.instructionTable[0];
+  EXPECT_EQ(load.mnemonic, "LD");
+  EXPECT_EQ(load.argPattern, "A,(HL)");
+  EXPECT_EQ(load.opcode, 0x7Eu);
+  EXPECT_EQ(load.modifier, MOD_ZBIT);
+  EXPECT_EQ(load.shift, 0xA);
+  EXPECT_EQ(load.orMask, 0x1F);
+  EXPECT_EQ(job.instructionTable[1].mnemonic, "RET");
+  EXPECT_EQ(job.instructionTable[1].argPattern, "");
+}
+
 // Lines are read 126 characters at a time: the rest of a longer line is a line of
 // its own, here one that starts with a letter.
 TEST(TableFile, ReadsLongLinesInPieces) {
