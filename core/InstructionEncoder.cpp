@@ -198,14 +198,20 @@ void InstructionEncoder::emit(OutputImage& image) {
   }
   argValue_ |= entry_.orMask;
   const std::uint32_t opcode = opcodeWithBitNumber();
-  // The instruction's bytes are gathered first and written in one piece.
+  // The instruction's bytes are gathered first and written in one piece. The table
+  // never sizes an entry past the buffer; the check says so to the compiler too.
   std::array<std::uint8_t, MAX_INSTRUCTION_BYTES> bytes{};
   std::size_t count = 0;
+  const auto gather = [&bytes, &count](std::uint8_t byte) {
+    if (count < bytes.size()) {
+      bytes[count++] = byte;
+    }
+  };
   for (int i = 0; i < entry_.opcodeSize; ++i) {
-    bytes[count++] = i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0;
+    gather(i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0);
   }
   for (int i = 0; i < entry_.argSize; ++i) {
-    bytes[count++] = i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0;
+    gather(i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0);
   }
   image.write(std::span(bytes).first(count));
   job_.pc = static_cast<std::uint16_t>(job_.pc + entry_.size);
