@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "frontend/AppendOnlyText.h"
+#include "frontend/TextBuffer.h"
 #include "frontend/LineRecord.h"
 
 // The preprocessed program: one statement per line, each ending with "\n", with
@@ -62,7 +62,7 @@ public:
   std::string_view text() const { return text_.view(); }
 
 private:
-  AppendOnlyText text_;
+  TextBuffer text_;
   std::size_t position_ = 0;
   std::vector<std::string> files_;
   std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check

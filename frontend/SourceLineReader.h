@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "frontend/NextOccurrence.h"
+#include "frontend/TextBuffer.h"
 
 class ConsoleSink;
 
@@ -42,7 +43,7 @@ public:
   // A search for a character through the file's text, and whether the line read
   // last may hold it. Cutting a comment or a long line only ever takes characters
   // away, so "may" errs only towards yes.
-  NextOccurrence searchFor(char c) const { return NextOccurrence(content_, c, pieceStart_); }
+  NextOccurrence searchFor(char c) const { return NextOccurrence(content_.view(), c, pieceStart_); }
   bool lastPieceMayHold(NextOccurrence& search) const { return search.within(pieceStart_, position_); }
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
@@ -52,7 +53,7 @@ private:
   std::optional<std::size_t> commentStart(std::span<const char> line);
   static std::string_view textOf(std::span<const char> piece) { return {piece.data(), piece.size()}; }
 
-  std::string content_;
+  TextBuffer content_;
   std::size_t position_ = 0;
   std::size_t pieceStart_ = 0;                 // where the line read last began in the text
   std::optional<NextOccurrence> semicolons_;   // made once the text is read
