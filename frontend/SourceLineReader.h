@@ -45,6 +45,11 @@ public:
   // away, so "may" errs only towards yes.
   NextOccurrence searchFor(char c) const { return NextOccurrence(content_.view(), c, pieceStart_); }
   bool lastPieceMayHold(NextOccurrence& search) const { return search.within(pieceStart_, position_); }
+  // Where the line read last may next hold the character at or after `from`, counted
+  // from the line's start; the piece's length when it does not.
+  std::size_t nextInLastPiece(NextOccurrence& search, std::size_t from) const {
+    return search.firstWithin(pieceStart_ + from, position_) - pieceStart_;
+  }
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
 
