@@ -8,8 +8,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "frontend/TextBuffer.h"
 #include "frontend/LineRecord.h"
+#include "frontend/TextBuffer.h"
 
 // The preprocessed program: one statement per line, each ending with "\n", with
 // one record per line naming its file and line. The preprocessor only appends;
