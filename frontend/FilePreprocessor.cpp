@@ -76,7 +76,7 @@ private:
     // Expansion runs in inactive blocks too: the #IF, #ELSE and #ENDIF found there
     // are seen through it, and so are its diagnostics. Most lines call no macro and
     // are taken as they were read.
-    const bool unchanged = (line.size() < BoundedLine::CAPACITY && !lineMayNameAMacro()) || expander_.leavesUnchanged(line);
+    const bool unchanged = line.size() < BoundedLine::CAPACITY && !mayCallAMacro(line);
     if (!unchanged) {
       expander_.expand(line, expanded_);
     }
@@ -96,19 +96,26 @@ private:
     }
   }
 
-  // False when the line just read holds no character that a macro name starts
-  // with. While all names start alike (the built-in names do), that character is
-  // searched for through the file's text rather than line by line.
-  bool lineMayNameAMacro() {
+  // Whether expanding the line just read may change it. While all macro names start
+  // alike (the built-in names do), that character is searched for through the
+  // file's text rather than line by line: each of its occurrences, in a word like
+  // "scan_1" or not, then costs one search in all.
+  bool mayCallAMacro(std::string_view line) {
     const std::string_view starts = macros_.nameStarts();
     if (starts.size() != 1) {
-      return !starts.empty();
+      return !starts.empty() && !expander_.leavesUnchanged(line);
     }
     if (!nameStarts_ || nameStartChar_ != starts.front()) {
       nameStartChar_ = starts.front();
       nameStarts_.emplace(reader_.searchFor(nameStartChar_));
     }
-    return reader_.lastPieceMayHold(*nameStarts_);
+    for (std::size_t position = reader_.nextInLastPiece(*nameStarts_, 0); position < line.size();
+         position = reader_.nextInLastPiece(*nameStarts_, position + 1)) {
+      if (expander_.mayCallAt(line, position)) {
+        return true;
+      }
+    }
+    return false;
   }
 
   bool handleRawDirective(std::string_view line) {

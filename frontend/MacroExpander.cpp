@@ -38,14 +38,16 @@ void MacroExpander::expand(std::string_view line, BoundedLine& out) {
 bool MacroExpander::mayCallAMacro(std::string_view line) const {
   for (std::size_t position = nextNameStart(line, 0); position < line.size();
        position = nextNameStart(line, position + 1)) {
-    if (position > 0 && isWordChar(line[position - 1])) {
-      continue;
-    }
-    if (macros_.mayName(slice(line, position, wordEnd(line, position)))) {
+    if (mayCallAt(line, position)) {
       return true;
     }
   }
   return false;
+}
+
+bool MacroExpander::mayCallAt(std::string_view line, std::size_t position) const {
+  return (position == 0 || !isWordChar(line[position - 1])) &&
+         macros_.mayName(slice(line, position, wordEnd(line, position)));
 }
 
 // Where the next character that starts a macro name stands, or the line's size.

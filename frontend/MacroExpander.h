@@ -26,6 +26,10 @@ public:
     return line.size() < BoundedLine::CAPACITY && !mayCallAMacro(line);
   }
 
+  // Whether a call may start at `position` of the line: a word starts there that
+  // may name a macro.
+  bool mayCallAt(std::string_view line, std::size_t position) const;
+
 private:
   bool mayCallAMacro(std::string_view line) const;
   std::size_t nextNameStart(std::string_view line, std::size_t from) const;

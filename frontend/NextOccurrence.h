@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string_view>
@@ -16,11 +17,15 @@ public:
 
   // Whether the character occurs in [from, to). `from` must not decrease from one
   // question to the next.
-  bool within(std::size_t from, std::size_t to) {
+  bool within(std::size_t from, std::size_t to) { return firstWithin(from, to) < to; }
+
+  // Where the character first occurs in [from, to), or `to` when it does not.
+  // `from` must not decrease from one question to the next.
+  std::size_t firstWithin(std::size_t from, std::size_t to) {
     if (next_ < from) {
       next_ = find(from);
     }
-    return next_ < to;
+    return std::min(next_, to);
   }
 
 private:

@@ -1,7 +1,6 @@
 #include "frontend/SourceBuffer.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "frontend/TextScan.h"
 
@@ -12,22 +11,6 @@ int SourceBuffer::addFile(std::string path) {
 }
 
 bool SourceBuffer::isIncluded(std::string_view path) const { return fileSet_.contains(std::string(path)); }
-
-int SourceBuffer::addLine(std::uint32_t fileIndex, int lineNumber) {
-  lines_.push_back(LineRecord{fileIndex, lineNumber, 0, StatementSpan{}, nullptr});
-  return static_cast<int>(lines_.size() - 1);
-}
-
-void SourceBuffer::writeLine(std::string_view text) { text_.append(text); }
-
-void SourceBuffer::writeRecordedLine(std::string_view line, std::uint32_t fileIndex, int lineNumber) {
-  writeLine(line);
-  StatementSpan span;
-  if (line.size() <= UINT8_MAX && !line.empty() && line.back() == '\n') {
-    span.lineLength = static_cast<std::uint8_t>(line.size());
-  }
-  lines_.push_back(LineRecord{fileIndex, lineNumber, 0, span, nullptr});
-}
 
 namespace {
 
@@ -49,7 +32,7 @@ std::optional<std::string_view> SourceBuffer::readLine(std::size_t max) {
   if (position_ >= text_.size()) {
     return std::nullopt;
   }
-  const std::string_view rest = slice(text_, position_, text_.size());
+  const std::string_view rest = slice(text_.view(), position_, text_.size());
   const std::size_t lineEnd = rest.find('\n');
   const std::size_t count = std::min(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1, max);
   position_ += count;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "frontend/LineRecord.h"
+#include "frontend/TextBuffer.h"
 
 // The preprocessed program: one statement per line, each ending with "\n", with
 // one record per line naming its file and line. The preprocessor only appends;
@@ -19,11 +21,22 @@ public:
 
   int addFile(std::string path);
   bool isIncluded(std::string_view path) const;
-  int addLine(std::uint32_t fileIndex, int lineNumber);
-  void writeLine(std::string_view text);
+  // The writes are made once for every line and are kept here to be inlined.
+  int addLine(std::uint32_t fileIndex, int lineNumber) {
+    lines_.push_back(LineRecord{fileIndex, lineNumber, 0, StatementSpan{}, nullptr});
+    return static_cast<int>(lines_.size() - 1);
+  }
+  void writeLine(std::string_view text) { text_.append(text); }
   // Writes one line, "\n" included, and adds its record, which then knows how long
   // the line is, so that pass 1 need not search for its end.
-  void writeRecordedLine(std::string_view line, std::uint32_t fileIndex, int lineNumber);
+  void writeRecordedLine(std::string_view line, std::uint32_t fileIndex, int lineNumber) {
+    writeLine(line);
+    StatementSpan span;
+    if (line.size() <= UINT8_MAX && !line.empty() && line.back() == '\n') {
+      span.lineLength = static_cast<std::uint8_t>(line.size());
+    }
+    lines_.push_back(LineRecord{fileIndex, lineNumber, 0, span, nullptr});
+  }
   // Makes room ahead for about this much more text and this many more lines (a
   // file's worth), so that the buffer is not copied as it grows. Room grows at
   // least geometrically, so reserving for every file costs no more than appending.
@@ -46,10 +59,10 @@ public:
 
   const std::vector<std::string>& files() const { return files_; }
   const std::vector<LineRecord>& lines() const { return lines_; }
-  std::string_view text() const { return text_; }
+  std::string_view text() const { return text_.view(); }
 
 private:
-  std::string text_;
+  TextBuffer text_;
   std::size_t position_ = 0;
   std::vector<std::string> files_;
   std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check

@@ -23,24 +23,26 @@ namespace {
 
 SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console)
     : fullPath_(platform::absolutePath(path)) {
-  std::optional<std::string> text = readTextFile(path);
+  std::optional<TextBuffer> text = readFileText(path);
   if (!text) {
     cannotOpen(path, console);
   }
   content_ = std::move(*text);
-  semicolons_.emplace(content_, ';');
+  semicolons_.emplace(content_.view(), ';');
 }
 
-// Counted in stretches of at most 255 characters with a byte-sized count, which
-// the compiler turns into byte-wise vector compares.
+// Counted in stretches with a byte-sized count, which the compiler turns into
+// byte-wise vector compares. A stretch holds at most 255 line ends and is a whole
+// number of vectors long, so that only the last one ends with single characters.
 std::size_t SourceLineReader::lineCount() const {
-  constexpr std::size_t STRETCH = 255;
+  constexpr std::size_t STRETCH = 240;
+  const std::string_view text = content_.view();
   std::size_t lineEnds = 0;
-  for (std::size_t start = 0; start < content_.size(); start += STRETCH) {
-    const std::size_t end = std::min(start + STRETCH, content_.size());
+  for (std::size_t start = 0; start < text.size(); start += STRETCH) {
+    const std::size_t end = std::min(start + STRETCH, text.size());
     std::uint8_t inStretch = 0;
     for (std::size_t i = start; i < end; ++i) {
-      inStretch = static_cast<std::uint8_t>(inStretch + (content_[i] == '\n' ? 1 : 0));
+      inStretch = static_cast<std::uint8_t>(inStretch + (text[i] == '\n' ? 1 : 0));
     }
     lineEnds += inStretch;
   }
@@ -90,7 +92,7 @@ std::optional<SourceLineReader::Line> SourceLineReader::nextLine() {
 // which is changed in place where a line is cut.
 std::span<char> SourceLineReader::readPiece() {
   const std::size_t available = std::min(content_.size() - position_, MAX_READ);
-  char* start = content_.data() + position_;
+  char* start = content_.chars().data() + position_;
   const void* lineFeed = std::memchr(start, '\n', available);
   const std::size_t length =
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : available;
@@ -101,17 +103,14 @@ std::span<char> SourceLineReader::readPiece() {
 
 // The first semicolon outside double-quoted text, where the comment begins; a
 // single quote protects the character right after it. Most lines hold no
-// semicolon at all, and then none of them needs the scan.
+// semicolon at all, and the search through the file's text finds the first one of
+// those that do.
 std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> line) {
-  if (!lastPieceMayHold(*semicolons_)) {
+  const std::size_t first = nextInLastPiece(*semicolons_, 0);
+  if (first >= line.size()) {
     return std::nullopt;
   }
   // Without a quote before the first semicolon nothing can protect it.
-  const void* semicolon = std::memchr(line.data(), ';', line.size());
-  if (semicolon == nullptr) {
-    return std::nullopt;
-  }
-  const auto first = static_cast<std::size_t>(static_cast<const char*>(semicolon) - line.data());
   if (std::memchr(line.data(), '"', first) == nullptr && std::memchr(line.data(), '\'', first) == nullptr) {
     return first;
   }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "frontend/NextOccurrence.h"
+#include "frontend/TextBuffer.h"
 
 class ConsoleSink;
 
@@ -42,8 +43,13 @@ public:
   // A search for a character through the file's text, and whether the line read
   // last may hold it. Cutting a comment or a long line only ever takes characters
   // away, so "may" errs only towards yes.
-  NextOccurrence searchFor(char c) const { return NextOccurrence(content_, c, pieceStart_); }
+  NextOccurrence searchFor(char c) const { return NextOccurrence(content_.view(), c, pieceStart_); }
   bool lastPieceMayHold(NextOccurrence& search) const { return search.within(pieceStart_, position_); }
+  // Where the line read last may next hold the character at or after `from`, counted
+  // from the line's start; the piece's length when it does not.
+  std::size_t nextInLastPiece(NextOccurrence& search, std::size_t from) const {
+    return search.firstWithin(pieceStart_ + from, position_) - pieceStart_;
+  }
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
 
@@ -52,7 +58,7 @@ private:
   std::optional<std::size_t> commentStart(std::span<const char> line);
   static std::string_view textOf(std::span<const char> piece) { return {piece.data(), piece.size()}; }
 
-  std::string content_;
+  TextBuffer content_;
   std::size_t position_ = 0;
   std::size_t pieceStart_ = 0;                 // where the line read last began in the text
   std::optional<NextOccurrence> semicolons_;   // made once the text is read

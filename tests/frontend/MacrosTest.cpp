@@ -44,6 +44,31 @@ TEST(Macros, ExpansionIsNotRescanned) {
   expectOutcomes(cases);
 }
 
+std::string letters(std::size_t count) { return std::string(count, 'a'); }
+
+// While every name starts with "_", as the built-in names do, that character is
+// looked for through the whole file; one inside a word, in a comment or past the
+// cut of a long line starts no call.
+TEST(Macros, NamesThatAllStartWithAnUnderscore) {
+  const std::string define = "#define _A 5\n";
+  const std::string tooLong = "Error #103 in main.asm, line 2: Line is too long (>255 chars)\n";
+  const SourceCase cases[] = {
+      {define + "scan_1: ld a,_A\n", "scan_1: ld a,5\n", "2"},
+      {define + "ld a,_A_B+_A\n", "ld a,_A_B+5\n", "2"},
+      {define + "ld a,x_A+b__A\n_A", "ld a,x_A+b__A\n5\n", "2 3"},
+      {define + "label_\nx _\nlabel_:_A\n", "label_\nx _\nlabel_:5\n", "2 3 4"},
+      {define + "nop ; _A\nld a,_A ;_A\n", "nop \nld a,5 \n", "2 3"},
+      {define + ".db \"_A;\",_A ; _A\n", ".db \"_A;\",5 \n", "2"},
+      {define + "ld a,_A\\ld b,x_A\\_A\n", "ld a,5\nld b,x_A\n5\n", "2 2 2"},
+      {"#define _A 5\r\nld_a _A\r\n_A_\r\n", "ld_a 5\n_A_\n", "2 3"},
+      {"#define _A(x) x+1\nlab_1 ld a,_A(lab_2)\n", "lab_1 ld a,lab_2+1\n", "2"},
+      // The character that gives way to the line end of a cut line is not read.
+      {define + letters(253) + "_A\n", letters(253) + "\nA\n", "2 3", tooLong},
+      {define + letters(250) + " _A _A\n", letters(250) + " 5\n5\n", "2 3", tooLong},
+  };
+  expectOutcomes(cases);
+}
+
 TEST(Macros, BadDefinitions) {
   const SourceCase cases[] = {
       {"#define\n#define  (x) 1\n#undef\n", "\n", "0",

@@ -45,6 +45,11 @@ TEST(SourceLines, CommentsEndAtTheFirstFreeSemicolon) {
       // last line once made the comment scan index past the line.
       {"';\"", "';\"\n", "1"},
       {"ld a,';' \"", "ld a,';' \"\n", "1"},
+      // Semicolons are searched for through the whole file: each line finds its own.
+      {"ld a,';'\nnop ;x\n.db \"a;b\";c\n;\nx;", "ld a,';'\nnop \n.db \"a;b\"\nx\n", "1 2 3 5"},
+      // A protected semicolon that gives way to the line end of a cut line starts no
+      // comment, in that line or the next.
+      {"\"" + letters(252) + ";x;y\nnop;z\n", "\"" + letters(252) + "\nx\nnop\n", "1 2 3", TOO_LONG},
   };
   expectOutcomes(cases);
 }
