@@ -20,10 +20,13 @@ set(training_quarn ${QUARN_TRAINING_BUILD}/bin/quarn)
 ExternalProject_Add(quarn_training
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${QUARN_TRAINING_BUILD}
+  # The instrumented build must compile exactly as this one does, or the profile
+  # would not fit the code it is used on.
   CMAKE_ARGS
     -DCMAKE_BUILD_TYPE=Release
     -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
-    "-DCMAKE_CXX_FLAGS=-fprofile-generate=${QUARN_PROFILE_DIR} -fprofile-prefix-path=${QUARN_TRAINING_BUILD} -fprofile-update=single"
+    "-DCMAKE_CXX_FLAGS_RELEASE=${CMAKE_CXX_FLAGS_RELEASE}"
+    "-DCMAKE_CXX_FLAGS=${CMAKE_CXX_FLAGS} -fprofile-generate=${QUARN_PROFILE_DIR} -fprofile-prefix-path=${QUARN_TRAINING_BUILD} -fprofile-update=single"
     -DQUARN_TESTS=OFF
     -DQUARN_PGO=OFF
   BUILD_ALWAYS ON
