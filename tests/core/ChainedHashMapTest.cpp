@@ -16,6 +16,22 @@ std::vector<std::pair<std::string, int>> walk(const Map& map) {
   return visited;
 }
 
+// Sets keys[i] to i and returns the walk the map must then give: bucket by bucket,
+// a key's bucket being its hash modulo the bucket count, each chain newest first.
+std::vector<std::pair<std::string, int>> fillAndExpectWalk(Map& map, const std::vector<std::string>& keys) {
+  std::vector<std::vector<std::pair<std::string, int>>> chains(map.bucketCount());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    map.set(keys[i], static_cast<int>(i));
+    auto& chain = chains[Map::hash(keys[i]) % map.bucketCount()];
+    chain.insert(chain.begin(), {keys[i], static_cast<int>(i)});
+  }
+  std::vector<std::pair<std::string, int>> order;
+  for (const auto& chain : chains) {
+    order.insert(order.end(), chain.begin(), chain.end());
+  }
+  return order;
+}
+
 // Finds a key, among key0, key1, ..., that falls into the given bucket.
 std::string keyInBucket(std::size_t bucket, std::size_t bucketCount) {
   for (int i = 0;; ++i) {
@@ -145,19 +161,12 @@ TEST(ChainedHashMapWithManyKeys, FindsReplacesAndErasesLikeTheChains) {
 }
 
 TEST(ChainedHashMapWithManyKeys, WalksBucketsInOrderAndChainsNewestFirst) {
-  constexpr std::size_t buckets = 3;
-  Map map(buckets);
-  std::vector<std::vector<std::pair<std::string, int>>> expected(buckets);
+  Map map(3);
+  std::vector<std::string> keys;
   for (int i = 0; i < 100; ++i) {
-    const std::string key = "k" + std::to_string(i);
-    map.set(key, i);
-    auto& chain = expected[Map::hash(key) % buckets];
-    chain.insert(chain.begin(), {key, i});
+    keys.push_back("k" + std::to_string(i));
   }
-  std::vector<std::pair<std::string, int>> order;
-  for (const auto& chain : expected) {
-    order.insert(order.end(), chain.begin(), chain.end());
-  }
+  const auto order = fillAndExpectWalk(map, keys);
   EXPECT_EQ(walk(map), order);
 }
 
@@ -186,17 +195,11 @@ TEST(ChainedHashMap, ANewKeyAfterAnEraseGoesToTheFrontOfItsChain) {
 TEST(ChainedHashMap, PutsEveryKeyInItsHashModuloBucketCount) {
   for (const std::size_t buckets : {1u, 2u, 7u, 17u, 2237u, 65521u}) {
     Map map(buckets);
-    std::vector<std::vector<std::pair<std::string, int>>> expected(buckets);
+    std::vector<std::string> keys;
     for (int i = 0; i < 300; ++i) {
-      const std::string key = "sym" + std::to_string(i * 7919);
-      map.set(key, i);
-      auto& chain = expected[Map::hash(key) % buckets];
-      chain.insert(chain.begin(), {key, i});
+      keys.push_back("sym" + std::to_string(i * 7919));
     }
-    std::vector<std::pair<std::string, int>> order;
-    for (const auto& chain : expected) {
-      order.insert(order.end(), chain.begin(), chain.end());
-    }
+    const auto order = fillAndExpectWalk(map, keys);
     EXPECT_EQ(walk(map), order) << buckets;
   }
 }
