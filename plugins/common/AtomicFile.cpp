@@ -79,6 +79,35 @@ bool takeOverPermissions(const fs::path& target, const fs::path& replacement) {
   return !error;
 }
 
+// ext4 writes a file's data out at once when it is renamed over another file (its
+// guard for programs that never sync), which costs more than assembling a small
+// source. So an existing output is first given a second name and unlinked from its
+// own, the new file is renamed into the free name, and the old one is removed last.
+// If a step fails the old file goes back under its name; at no point does the name
+// hold a partly written file. Where hard links are not supported, the new file is
+// renamed over the old one directly.
+bool moveIntoPlace(const fs::path& replacement, const fs::path& target) {
+  std::error_code error;
+  std::mt19937_64 random{nameSeed()};
+  const fs::path previous = temporaryNameBeside(target, random).replace_extension(".old");
+  fs::create_hard_link(target, previous, error);
+  if (error) {
+    fs::rename(replacement, target, error);
+    return !error;
+  }
+  fs::remove(target, error);
+  if (!error) {
+    fs::rename(replacement, target, error);
+  }
+  if (error) {
+    std::error_code restoring;
+    fs::rename(previous, target, restoring);
+    return false;
+  }
+  fs::remove(previous, error);
+  return true;
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -91,11 +120,9 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     return false;
   }
   std::error_code error;
-  if (writeAndClose(std::move(temporary->handle), bytes) && takeOverPermissions(target, temporary->path)) {
-    fs::rename(temporary->path, target, error);
-    if (!error) {
-      return true;
-    }
+  if (writeAndClose(std::move(temporary->handle), bytes) && takeOverPermissions(target, temporary->path) &&
+      moveIntoPlace(temporary->path, target)) {
+    return true;
   }
   fs::remove(temporary->path, error);
   return false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "tests/plugins/support/WriterPlugin.h"
@@ -20,6 +21,22 @@ TEST(WriteFileAtomically, ReplacesAnExistingFileWhole) {
   EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), shorter));
   EXPECT_EQ(readBytes(dir.file("out.bin")), shorter);
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.bin"});
+}
+
+// The old file is replaced under its name, never rewritten: another name it has keeps
+// the old bytes, and the new file is the only one under the replaced name.
+TEST(WriteFileAtomically, LeavesOtherNamesOfTheReplacedFileAlone) {
+  ScratchDirectory dir;
+  plugintest::writeBytes(dir.file("out.bin"), OLD_CONTENT);
+  std::filesystem::create_hard_link(dir.file("out.bin"), dir.file("kept.bin"));
+  const std::vector<std::uint8_t> replacement{4, 5};
+  EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), replacement));
+  EXPECT_EQ(readBytes(dir.file("out.bin")), replacement);
+  EXPECT_EQ(readBytes(dir.file("kept.bin")), OLD_CONTENT);
+  EXPECT_EQ(std::filesystem::hard_link_count(dir.file("out.bin")), 1u);
+  std::vector<std::string> names = dir.entries();
+  std::ranges::sort(names);
+  EXPECT_EQ(names, (std::vector<std::string>{"kept.bin", "out.bin"}));
 }
 
 TEST(WriteFileAtomically, KeepsThePermissionsOfTheReplacedFile) {
