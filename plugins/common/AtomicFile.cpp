@@ -83,9 +83,8 @@ bool takeOverPermissions(const fs::path& target, const fs::path& replacement) {
 // guard for programs that never sync), which costs more than assembling a small
 // source. So an existing output is first given a second name and unlinked from its
 // own, the new file is renamed into the free name, and the old one is removed last.
-// If a step fails the old file goes back under its name; at no point does the name
-// hold a partly written file. Where hard links are not supported, the new file is
-// renamed over the old one directly.
+// At no point does the name hold a partly written file. Where hard links are not
+// supported, the new file is renamed over the old one directly.
 bool moveIntoPlace(const fs::path& replacement, const fs::path& target) {
   std::error_code error;
   std::mt19937_64 random{nameSeed()};
@@ -95,17 +94,20 @@ bool moveIntoPlace(const fs::path& replacement, const fs::path& target) {
     fs::rename(replacement, target, error);
     return !error;
   }
-  fs::remove(target, error);
-  if (!error) {
+  bool placed = fs::remove(target, error);
+  if (placed) {
     fs::rename(replacement, target, error);
+    placed = !error;
   }
-  if (error) {
-    std::error_code restoring;
-    fs::rename(previous, target, restoring);
-    return false;
+  // A failed step puts the old file back, unless another file has taken the name
+  // meanwhile; its second name goes only once the name is held again.
+  if (!placed) {
+    fs::create_hard_link(previous, target, error);
   }
-  fs::remove(previous, error);
-  return true;
+  if (fs::exists(fs::symlink_status(target, error))) {
+    fs::remove(previous, error);
+  }
+  return placed;
 }
 
 }  // namespace
