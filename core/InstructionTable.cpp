@@ -123,30 +123,27 @@ void upperCaseInPlace(std::string& text) {
 }
 
 // Reads one upper-cased entry line and appends its entry when the class is active.
-// The entry is built in its place at the end of the table, once the line is known
-// to be valid, rather than built apart and moved there.
 int addTableEntry(AssemblyJob& job, std::string_view text) {
   TableFields fields;
   if (scanTableFields(text, fields) < MIN_TABLE_FIELDS) {
     job.console->print("Incomplete entry in table file\n");
     return 0;
   }
-  TableEntry sized;
-  sized.opcode = fields.opcode;
+  TableEntry entry;
+  entry.opcode = fields.opcode;
   if (fields.nbytes >= 1 && fields.nbytes <= MAX_INSTRUCTION_SIZE) {
-    sized.size = static_cast<std::int16_t>(fields.nbytes);
-    assignSizes(sized);
+    entry.size = static_cast<std::int16_t>(fields.nbytes);
+    assignSizes(entry);
   }
   // An opcode wider than the whole instruction would make pass 2 write more bytes
   // than pass 1 counted.
-  if (sized.size == 0 || sized.argSize < 0) {
+  if (entry.size == 0 || entry.argSize < 0) {
     job.console->print("Invalid value in nbytes field of table entry\n");
     return 0;
   }
   if ((fields.instrClass & 0xFF) != ACTIVE_CLASS) {
     return 1;
   }
-  TableEntry& entry = job.instructionTable.emplace_back(std::move(sized));
   entry.mnemonic = fields.mnemonic;
   if (fields.pattern != "\"\"") {
     entry.argPattern = fields.pattern;
@@ -155,6 +152,7 @@ int addTableEntry(AssemblyJob& job, std::string_view text) {
   entry.instrClass = ACTIVE_CLASS;
   entry.shift = static_cast<std::uint16_t>(fields.shift);
   entry.orMask = static_cast<std::uint16_t>(fields.orMask);
+  job.instructionTable.push_back(entry);
   return 1;
 }
 
