@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/InstallLayout.h"
@@ -116,7 +117,7 @@ constexpr int MIN_TABLE_FIELDS = 6;
 constexpr std::int64_t MAX_INSTRUCTION_SIZE = 6;
 constexpr std::uint8_t ACTIVE_CLASS = 1;
 
-void upperCaseInPlace(std::string& text) {
+void upperCaseInPlace(std::span<char> text) {
   for (char& c : text) {
     c = charclass::upperCaseOf(c);
   }
@@ -160,7 +161,7 @@ int addTableEntry(AssemblyJob& job, std::string_view text) {
 
 int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   const std::string path = locateDataFile(tableFile);
-  std::optional<std::string> text = readTextFile(path);
+  std::optional<TextBuffer> text = readFileText(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
@@ -168,8 +169,8 @@ int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   // Entries are upper-cased before they are read; doing it for the whole file at
   // once spares a copy of every line. Neither the line breaks nor the title test
   // depend on case.
-  upperCaseInPlace(*text);
-  TableLineReader lines(*text);
+  upperCaseInPlace(text->chars());
+  TableLineReader lines(text->view());
   if (!skipTitle(lines)) {
     console->print(path + " is not a valid TAB file.\n");
     throw ProgramExit{1};
