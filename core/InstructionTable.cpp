@@ -53,17 +53,33 @@ bool skipTitle(TableLineReader& lines) {
   return false;
 }
 
+// Whether the word is the name. Every entry line compares a few words with short
+// names: character by character, the comparison is inlined and most often ends at
+// the length or the first character, where string_view's would call memcmp.
+template <std::size_t N>
+bool isWord(std::string_view word, const char (&name)[N]) {
+  if (word.size() != N - 1) {
+    return false;
+  }
+  for (std::size_t i = 0; i < N - 1; ++i) {
+    if (word[i] != name[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
 EncodingModifier modifierNamed(std::string_view word) {
-  if (word == "ZBIT") {
+  if (isWord(word, "ZBIT")) {
     return MOD_ZBIT;
   }
-  if (word == "R1") {
+  if (isWord(word, "R1")) {
     return MOD_R1;
   }
-  if (word == "COMBINE" || word == "ZIX") {
+  if (isWord(word, "COMBINE") || isWord(word, "ZIX")) {
     return MOD_COMBINE;
   }
-  if (word == "CSWAP") {
+  if (isWord(word, "CSWAP")) {
     return MOD_CSWAP;
   }
   return MOD_NONE;
@@ -146,7 +162,7 @@ int addTableEntry(AssemblyJob& job, std::string_view text) {
     return 1;
   }
   entry.mnemonic = fields.mnemonic;
-  if (fields.pattern != "\"\"") {
+  if (!isWord(fields.pattern, "\"\"")) {
     entry.argPattern = fields.pattern;
   }
   entry.modifier = modifierNamed(fields.modifier);
