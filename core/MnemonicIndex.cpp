@@ -41,7 +41,7 @@ void MnemonicIndex::takeInNewEntries() {
         growSlots();
         slot = &slotOf(*key);
       }
-      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, std::nullopt}), nullptr};
+      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, nullptr}), nullptr};
     } else {
       Mnemonic& mnemonic = *slot->mnemonic;
       links_[mnemonic.lastEntry].nextOfSame = indexedCount_;
@@ -62,5 +62,6 @@ void MnemonicIndex::sortForms(Slot& slot) const {
       break;
     }
   }
-  slot.sortedForms = &mnemonic.forms.emplace(entries);
+  mnemonic.forms = std::make_unique<MnemonicForms>(entries);
+  slot.sortedForms = mnemonic.forms.get();
 }
