@@ -12,13 +12,15 @@
 
 namespace tablescan {
 
-// The value of every character as a digit: 0-15 for the hexadecimal digits, more
-// than any base for the rest.
+inline constexpr std::uint8_t NO_DIGIT = 0xFF;  // more than any base
+
+// The value of every character as a digit: 0-15 for the hexadecimal digits,
+// NO_DIGIT for the rest.
 constexpr std::array<std::uint8_t, 256> makeDigitValues() {
   std::array<std::uint8_t, 256> values{};
   for (std::size_t c = 0; c < values.size(); ++c) {
     const char character = static_cast<char>(c);
-    values[c] = isHexDigit(character) ? static_cast<std::uint8_t>(hexDigitValue(character)) : 0xFF;
+    values[c] = isHexDigit(character) ? static_cast<std::uint8_t>(hexDigitValue(character)) : NO_DIGIT;
   }
   return values;
 }
@@ -106,6 +108,10 @@ private:
 
   std::size_t left() const { return static_cast<std::size_t>(end_ - next_); }
   bool atChar(char c) const { return next_ != end_ && *next_ == c; }
+  // The value of the next character as a digit; more than any base at the end.
+  unsigned digitHere() const {
+    return next_ != end_ ? tablescan::DIGIT_VALUES[static_cast<unsigned char>(*next_)] : tablescan::NO_DIGIT;
+  }
 
   // The table's columns are padded with runs of blanks, which are passed over
   // eight at a time; the other white space is taken a character at a time.
@@ -150,11 +156,11 @@ private:
     constexpr std::uint64_t SHIFTABLE = LARGEST / Base;  // the most that takes one more digit
     const char* const start = next_;
     Digits read;
-    for (unsigned digit = 0; next_ != end_ && (digit = tablescan::DIGIT_VALUES[static_cast<unsigned char>(*next_)]) < Base;
-         ++next_) {
+    for (unsigned digit = digitHere(); digit < Base; digit = digitHere()) {
       const std::uint64_t shifted = read.magnitude * Base;
       read.overflowed = read.overflowed || read.magnitude > SHIFTABLE || shifted > LARGEST - digit;
       read.magnitude = shifted + digit;
+      ++next_;
     }
     if (next_ == start) {
       return std::nullopt;

@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(EntryCase{"X        *       12 2 NOP 1", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
                     EntryCase{"X         *      \t 12\t        2 NOP 1", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
                     EntryCase{"X       \t\v\f\r*                12 2 NOP 1\n", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
-                    EntryCase{"X * 12 2 NOP 1        3                4       ", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 3, 4},
+                    EntryCase{"X * 12 2 NOP 1        3                4       ", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 3,
+                              4},
                     EntryCase{"X * 12 2 NOP 1 1F", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0x1F, 0}));
 
 // Signs and prefixes of the number fields, and words that fill their width exactly.
