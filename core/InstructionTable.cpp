@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "app/InstallLayout.h"
@@ -52,17 +53,33 @@ bool skipTitle(TableLineReader& lines) {
   return false;
 }
 
+// Whether the word is the name. Every entry line compares a few words with short
+// names: character by character, the comparison is inlined and most often ends at
+// the length or the first character, where string_view's would call memcmp.
+template <std::size_t N>
+bool isWord(std::string_view word, const char (&name)[N]) {
+  if (word.size() != N - 1) {
+    return false;
+  }
+  for (std::size_t i = 0; i < N - 1; ++i) {
+    if (word[i] != name[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
 EncodingModifier modifierNamed(std::string_view word) {
-  if (word == "ZBIT") {
+  if (isWord(word, "ZBIT")) {
     return MOD_ZBIT;
   }
-  if (word == "R1") {
+  if (isWord(word, "R1")) {
     return MOD_R1;
   }
-  if (word == "COMBINE" || word == "ZIX") {
+  if (isWord(word, "COMBINE") || isWord(word, "ZIX")) {
     return MOD_COMBINE;
   }
-  if (word == "CSWAP") {
+  if (isWord(word, "CSWAP")) {
     return MOD_CSWAP;
   }
   return MOD_NONE;
@@ -116,45 +133,43 @@ constexpr int MIN_TABLE_FIELDS = 6;
 constexpr std::int64_t MAX_INSTRUCTION_SIZE = 6;
 constexpr std::uint8_t ACTIVE_CLASS = 1;
 
-void upperCaseInPlace(std::string& text) {
+void upperCaseInPlace(std::span<char> text) {
   for (char& c : text) {
     c = charclass::upperCaseOf(c);
   }
 }
 
 // Reads one upper-cased entry line and appends its entry when the class is active.
-// The entry is built in its place at the end of the table, once the line is known
-// to be valid, rather than built apart and moved there.
 int addTableEntry(AssemblyJob& job, std::string_view text) {
   TableFields fields;
   if (scanTableFields(text, fields) < MIN_TABLE_FIELDS) {
     job.console->print("Incomplete entry in table file\n");
     return 0;
   }
-  TableEntry sized;
-  sized.opcode = fields.opcode;
+  TableEntry entry;
+  entry.opcode = fields.opcode;
   if (fields.nbytes >= 1 && fields.nbytes <= MAX_INSTRUCTION_SIZE) {
-    sized.size = static_cast<std::int16_t>(fields.nbytes);
-    assignSizes(sized);
+    entry.size = static_cast<std::int16_t>(fields.nbytes);
+    assignSizes(entry);
   }
   // An opcode wider than the whole instruction would make pass 2 write more bytes
   // than pass 1 counted.
-  if (sized.size == 0 || sized.argSize < 0) {
+  if (entry.size == 0 || entry.argSize < 0) {
     job.console->print("Invalid value in nbytes field of table entry\n");
     return 0;
   }
   if ((fields.instrClass & 0xFF) != ACTIVE_CLASS) {
     return 1;
   }
-  TableEntry& entry = job.instructionTable.emplace_back(std::move(sized));
   entry.mnemonic = fields.mnemonic;
-  if (fields.pattern != "\"\"") {
+  if (!isWord(fields.pattern, "\"\"")) {
     entry.argPattern = fields.pattern;
   }
   entry.modifier = modifierNamed(fields.modifier);
   entry.instrClass = ACTIVE_CLASS;
   entry.shift = static_cast<std::uint16_t>(fields.shift);
   entry.orMask = static_cast<std::uint16_t>(fields.orMask);
+  job.instructionTable.push_back(entry);
   return 1;
 }
 
@@ -162,7 +177,7 @@ int addTableEntry(AssemblyJob& job, std::string_view text) {
 
 int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   const std::string path = locateDataFile(tableFile);
-  std::optional<std::string> text = readTextFile(path);
+  std::optional<TextBuffer> text = readFileText(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
@@ -170,8 +185,8 @@ int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
   // Entries are upper-cased before they are read; doing it for the whole file at
   // once spares a copy of every line. Neither the line breaks nor the title test
   // depend on case.
-  upperCaseInPlace(*text);
-  TableLineReader lines(*text);
+  upperCaseInPlace(text->chars());
+  TableLineReader lines(text->view());
   if (!skipTitle(lines)) {
     console->print(path + " is not a valid TAB file.\n");
     throw ProgramExit{1};

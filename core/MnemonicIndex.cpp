@@ -2,9 +2,9 @@
 
 namespace {
 
-// Room for the shipped table's mnemonics at most half full, so that a lookup
-// seldom probes a second slot.
-constexpr unsigned FIRST_SHIFT = 64 - 7;
+// Room for the shipped table's 69 mnemonics at most half full, so that a lookup
+// seldom probes a second slot and a run does not grow the slots at its start.
+constexpr unsigned FIRST_SHIFT = 64 - 8;
 
 }  // namespace
 
@@ -25,10 +25,12 @@ void MnemonicIndex::growSlots() {
 
 void MnemonicIndex::takeInNewEntries() {
   lastIndexed_ = lastOf(table_);
-  links_.resize(table_.size());
+  // Appended rather than resized: a link is written once its entry is reached, so
+  // filling the new links with zeros first would be wasted.
+  links_.reserve(table_.size());
   for (auto entry = table_.begin() + static_cast<std::ptrdiff_t>(indexedCount_); entry != table_.end();
        ++entry, ++indexedCount_) {
-    links_[indexedCount_].entry = &*entry;
+    links_.push_back(Link{&*entry, 0});
     const auto key = mnemonicKey(entry->mnemonic);
     if (!key) {
       continue;
@@ -39,7 +41,7 @@ void MnemonicIndex::takeInNewEntries() {
         growSlots();
         slot = &slotOf(*key);
       }
-      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, std::nullopt}), nullptr};
+      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, nullptr}), nullptr};
     } else {
       Mnemonic& mnemonic = *slot->mnemonic;
       links_[mnemonic.lastEntry].nextOfSame = indexedCount_;
@@ -60,5 +62,6 @@ void MnemonicIndex::sortForms(Slot& slot) const {
       break;
     }
   }
-  slot.sortedForms = &mnemonic.forms.emplace(entries);
+  mnemonic.forms = std::make_unique<MnemonicForms>(entries);
+  slot.sortedForms = mnemonic.forms.get();
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -43,12 +44,14 @@ public:
 private:
   // A mnemonic's entries are linked through links_ in table order, from the first
   // to the last, rather than gathered in a list of their own, which would cost
-  // every mnemonic allocations at every start.
+  // every mnemonic allocations at every start. Its sorted forms are large and
+  // most mnemonics of the table go unused in a run, so they are allocated apart,
+  // when first needed.
   struct Mnemonic {
     std::size_t firstEntry;
     std::size_t lastEntry;
     std::size_t entryCount;
-    std::optional<MnemonicForms> forms;
+    std::unique_ptr<MnemonicForms> forms;
   };
   // By table index: the entry, and the index of the next entry of its mnemonic.
   struct Link {

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
 
 namespace calcfile {
 namespace {
@@ -20,11 +19,30 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 constexpr int TEMPORARY_NAME_ATTEMPTS = 16;
 
+// The numbers that tell temporary names apart: each step of a SplitMix64 sequence
+// spreads the seed's bits over the whole word. A run takes one or two of them, so
+// a generator that first fills a large state (as the Mersenne twister does) would
+// cost more than the names are worth.
+class NameNumbers {
+public:
+  explicit NameNumbers(std::uint64_t seed) : state_(seed) {}
+
+  std::uint64_t next() {
+    std::uint64_t mixed = state_ += 0x9E3779B97F4A7C15u;
+    mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9u;
+    mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBu;
+    return mixed ^ (mixed >> 31);
+  }
+
+private:
+  std::uint64_t state_;
+};
+
 // A short name of its own, so that even an output name at the file system's length
 // limit leaves room for the temporary one.
-fs::path temporaryNameBeside(const fs::path& target, std::mt19937_64& random) {
+fs::path temporaryNameBeside(const fs::path& target, NameNumbers& numbers) {
   char suffix[17];
-  std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+  std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(numbers.next()));
   return target.parent_path() / (std::string(".quarn-") + suffix + ".tmp");
 }
 
@@ -44,9 +62,9 @@ std::uint64_t nameSeed() {
 }
 
 std::optional<TemporaryFile> createTemporaryBeside(const fs::path& target) {
-  std::mt19937_64 random{nameSeed()};
+  NameNumbers numbers{nameSeed()};
   for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt) {
-    fs::path candidate = temporaryNameBeside(target, random);
+    fs::path candidate = temporaryNameBeside(target, numbers);
     if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
       return TemporaryFile{std::move(candidate), FileHandle(file)};
     }
@@ -87,8 +105,8 @@ bool takeOverPermissions(const fs::path& target, const fs::path& replacement) {
 // supported, the new file is renamed over the old one directly.
 bool moveIntoPlace(const fs::path& replacement, const fs::path& target) {
   std::error_code error;
-  std::mt19937_64 random{nameSeed()};
-  const fs::path previous = temporaryNameBeside(target, random).replace_extension(".old");
+  NameNumbers numbers{nameSeed()};
+  const fs::path previous = temporaryNameBeside(target, numbers).replace_extension(".old");
   fs::create_hard_link(target, previous, error);
   if (error) {
     fs::rename(replacement, target, error);

@@ -151,8 +151,8 @@ public:
     }
     const TableEntry* found = forms_->firstMatch(operands);
     EXPECT_EQ(found, scanned) << "[" << operands.value_or("(none)") << "] gave "
-                              << (found ? found->argPattern : "nothing") << " instead of "
-                              << (scanned ? scanned->argPattern : "nothing");
+                              << (found ? found->argPattern.view() : "nothing") << " instead of "
+                              << (scanned ? scanned->argPattern.view() : "nothing");
   }
 
 private:

@@ -84,6 +84,29 @@ INSTANTIATE_TEST_SUITE_P(
                     EntryCase{"X 123456789ABCDEF12 3 NOP 1", "X", "123456789ABCDEF", 0x12, 1, 2, 3, MOD_NONE, 0,
                               0}));
 
+// The scanner passes over runs of blanks eight at a time and finishes every run,
+// and any other white space, a character at a time; a field may start on either
+// side of an eight-character step, and the text may end inside one.
+INSTANTIATE_TEST_SUITE_P(
+    WhiteSpace, TableEntryFields,
+    testing::Values(EntryCase{"X        *       12 2 NOP 1", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
+                    EntryCase{"X         *      \t 12\t        2 NOP 1", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
+                    EntryCase{"X       \t\v\f\r*                12 2 NOP 1\n", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0, 0},
+                    EntryCase{"X * 12 2 NOP 1        3                4       ", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 3,
+                              4},
+                    EntryCase{"X * 12 2 NOP 1 1F", "X", "*", 0x12, 1, 1, 2, MOD_NONE, 0x1F, 0}));
+
+// Signs and prefixes of the number fields, and words that fill their width exactly.
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, TableEntryFields,
+    testing::Values(EntryCase{"X * -1 2 NOP 1", "X", "*", 0xFFFFFFFF, 2, 0, 2, MOD_NONE, 0, 0},
+                    EntryCase{"X * +0X1f +2 NOP +1 -1 -80", "X", "*", 0x1F, 1, 1, 2, MOD_NONE, 0xFFFF, 0xFF80},
+                    EntryCase{"X * 12 0x3 NOP 65537 0x10 0X20", "X", "*", 0x12, 1, 2, 3, MOD_NONE, 0x10, 0x20},
+                    EntryCase{"X * 12 04 NOP 1", "X", "*", 0x12, 2, 2, 4, MOD_NONE, 0, 0},
+                    EntryCase{"X * 0 1 NOP 1 0", "X", "*", 0, 1, 0, 1, MOD_NONE, 0, 0},
+                    EntryCase{"ABCDEFG 123456789ABCDEF 12 2 NOP 1", "ABCDEFG", "123456789ABCDEF", 0x12, 1, 1, 2,
+                              MOD_NONE, 0, 0}));
+
 struct RejectedCase {
   std::string line;
   std::string message;
@@ -116,7 +139,18 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectedCase{"LD A,B 78 65537 NOP 1", BAD_NBYTES},
                     RejectedCase{"LD A,B 78 18446744073709551617 NOP 1", BAD_NBYTES},
                     // An opcode of two bytes cannot fit an instruction of one.
-                    RejectedCase{"LD A,B 1234 1 NOP 1", BAD_NBYTES}));
+                    RejectedCase{"LD A,B 1234 1 NOP 1", BAD_NBYTES},
+                    // "0x" without a digit after it is the number 0, and the x ends it.
+                    RejectedCase{"LD A,B 0x 1 NOP 1", INCOMPLETE},
+                    // A leading 0 makes the size octal: 08 is 0, and 8 the modifier.
+                    RejectedCase{"LD A,B 78 08 NOP 1", INCOMPLETE},
+                    RejectedCase{"LD A,B 78 - NOP 1", INCOMPLETE},
+                    // The largest 64-bit magnitude does not overflow, but is too large
+                    // for a size all the same.
+                    RejectedCase{"LD A,B 78 18446744073709551615 NOP 1", BAD_NBYTES},
+                    RejectedCase{"LD A,B 78 -9223372036854775808 NOP 1", BAD_NBYTES},
+                    RejectedCase{"LD A,B 78 0x10000000000000001 NOP 1", BAD_NBYTES},
+                    RejectedCase{"LD A,B 78 02000000000000000000001 NOP 1", BAD_NBYTES}));
 
 TEST(TableEntry, OfAnotherClassIsAcceptedButNotAdded) {
   TestJob job;
