@@ -34,6 +34,7 @@ class FilePreprocessor {
 public:
   FilePreprocessor(AssemblyJob& job, MacroTable& macros, const std::string& path)
       : job_(job),
+        console_(*job.console),
         macros_(macros),
         reader_(path, *job.console),
         backslashes_(reader_.searchFor('\\')),
@@ -65,7 +66,7 @@ public:
 private:
   // `read` is the line as the reader hands it out, with its line end.
   void processLine(std::string_view read) {
-    if (job_.console->cancelRequested()) {
+    if (console_.cancelRequested()) {
       job_.status = STATUS_CANCELED;
     }
     const std::string_view line = withoutLineEnd(read);
@@ -257,6 +258,7 @@ private:
   }
 
   AssemblyJob& job_;
+  ConsoleSink& console_;  // asked about every line; the job keeps it for the whole run
   MacroTable& macros_;
   SourceLineReader reader_;
   NextOccurrence backslashes_;  // statement separators in the file's text
