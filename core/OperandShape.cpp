@@ -71,14 +71,16 @@ std::uint64_t packTail(std::string_view text) {
 }
 
 // A comment leaves the blanks before it at the end of the operands, often many of
-// them, so those are passed over eight at a time.
+// them, so those are passed over eight at a time. Most operands end without any.
 std::string_view significantOperands(std::string_view text) {
   std::size_t end = text.size();
-  while (end >= WORD && load8(text.data() + end - WORD) == BLANKS) {
-    end -= WORD;
-  }
-  while (end > 0 && isSpace(text[end - 1])) {
-    --end;
+  if (end > 0 && isSpace(text[end - 1])) {
+    while (end >= WORD && load8(text.data() + end - WORD) == BLANKS) {
+      end -= WORD;
+    }
+    while (end > 0 && isSpace(text[end - 1])) {
+      --end;
+    }
   }
   std::size_t start = 0;
   while (start < end && isSpace(text[start])) {

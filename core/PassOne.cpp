@@ -22,7 +22,7 @@ private:
   void handleLine(std::string_view line);
   // False when the line was an equate and is done.
   bool handleLabel(const StatementLine& statement);
-  void defineEquate(const std::string& writtenName, std::string_view equateWord,
+  void defineEquate(std::string_view writtenName, std::string_view equateWord,
                     std::optional<std::string_view> rest);
   void warnIfMnemonic(std::string_view labelWord);
   void assembleInstruction(std::string_view word, std::optional<std::string_view> operands);
@@ -31,6 +31,7 @@ private:
   MnemonicIndex mnemonics_;
   int lineIndex_ = -1;
   std::string keyBuffer_;
+  std::string qualifiedBuffer_;  // a local label's qualified name; most labels need none
 };
 
 bool isEquateWord(std::string_view word) {
@@ -78,7 +79,7 @@ bool PassOne::handleLabel(const StatementLine& statement) {
   if (label.size() > 1 && label.back() == ':') {
     label.remove_suffix(1);
   }
-  const std::string writtenName = job_.qualifyLocalLabel(label);
+  const std::string_view writtenName = job_.qualifyLocalLabel(label, qualifiedBuffer_);
   if (statement.word && isEquateWord(*statement.word)) {
     defineEquate(writtenName, *statement.word, statement.rest);
     return false;
@@ -90,7 +91,7 @@ bool PassOne::handleLabel(const StatementLine& statement) {
 
 // "size =10+2" has its expression start inside the word itself; the separator
 // after the word stands as a blank between the two parts.
-void PassOne::defineEquate(const std::string& writtenName, std::string_view equateWord,
+void PassOne::defineEquate(std::string_view writtenName, std::string_view equateWord,
                            std::optional<std::string_view> rest) {
   std::uint16_t value = 0;
   if (equateWord.front() == '=' && equateWord.size() > 1) {

@@ -7,12 +7,17 @@ SymbolKeyRule symbolKeyRuleOf(const AssemblyJob& job) {
 }
 
 std::string AssemblyJob::qualifyLocalLabel(std::string_view name) const {
-  std::string qualified;
-  if (symbolKeyRuleOf(*this).isLocal(name)) {
-    qualified = moduleName;
+  std::string buffer;
+  return std::string(qualifyLocalLabel(name, buffer));
+}
+
+std::string_view AssemblyJob::qualifyLocalLabel(std::string_view name, std::string& buffer) const {
+  if (!symbolKeyRuleOf(*this).isLocal(name)) {
+    return name;
   }
-  qualified.append(name);
-  return qualified;
+  buffer.assign(moduleName);
+  buffer.append(name);
+  return buffer;
 }
 
 void AssemblyJob::buildSymbolKey(std::string_view name, std::string& key) const {
@@ -28,10 +33,15 @@ std::string AssemblyJob::symbolKey(std::string_view name) const {
 }
 
 // The written name is already qualified; only its case is folded for the key, while
-// the export map keeps every spelling apart for the symbol file.
+// the export map keeps every spelling apart for the symbol file. Without folding
+// the written name is the key as it stands.
 void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex) {
-  std::string key(writtenName.size(), '\0');
-  writeKeyPart(writtenName, (optionFlags & OPT_CASE_INSENSITIVE) != 0, key.data());
+  std::string_view key = writtenName;
+  if ((optionFlags & OPT_CASE_INSENSITIVE) != 0) {
+    definedKey.resize(writtenName.size());
+    writeKeyPart(writtenName, true, definedKey.data());
+    key = definedKey;
+  }
   const Symbol symbol{kind, value};
   const auto [stored, added] = symbols->tryEmplace(key, symbol);
   if (!added) {

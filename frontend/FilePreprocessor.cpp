@@ -34,6 +34,7 @@ class FilePreprocessor {
 public:
   FilePreprocessor(AssemblyJob& job, MacroTable& macros, const std::string& path)
       : job_(job),
+        console_(*job.console),
         macros_(macros),
         reader_(path, *job.console),
         backslashes_(reader_.searchFor('\\')),
@@ -41,6 +42,7 @@ public:
     ++job_.fileCount;
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
     job_.source->expect(reader_.length(), reader_.lineCount());
+    followNameStarts();
   }
 
   void run() {
@@ -64,13 +66,14 @@ public:
 private:
   // `read` is the line as the reader hands it out, with its line end.
   void processLine(std::string_view read) {
-    if (job_.console->cancelRequested()) {
+    if (console_.cancelRequested()) {
       job_.status = STATUS_CANCELED;
     }
     const std::string_view line = withoutLineEnd(read);
     // Definitions and the name tests see the line before expansion, so that they
     // name the macros themselves.
     if (isDirectiveLine(line) && handleRawDirective(line)) {
+      followNameStarts();
       return;
     }
     // Expansion runs in inactive blocks too: the #IF, #ELSE and #ENDIF found there
@@ -89,6 +92,7 @@ private:
       ended_ = true;
     } else if (isDirectiveLine(text)) {
       handleExpandedDirective(splitFirstWord(text));
+      followNameStarts();
     } else if (job_.status > STATUS_ERRORS) {
       ended_ = true;
     } else if (blocks_.active()) {
@@ -101,13 +105,8 @@ private:
   // file's text rather than line by line: each of its occurrences, in a word like
   // "scan_1" or not, then costs one search in all.
   bool mayCallAMacro(std::string_view line) {
-    const std::string_view starts = macros_.nameStarts();
-    if (starts.size() != 1) {
-      return !starts.empty() && !expander_.leavesUnchanged(line);
-    }
-    if (!nameStarts_ || nameStartChar_ != starts.front()) {
-      nameStartChar_ = starts.front();
-      nameStarts_.emplace(reader_.searchFor(nameStartChar_));
+    if (!nameStarts_) {
+      return !macros_.nameStarts().empty() && !expander_.leavesUnchanged(line);
     }
     for (std::size_t position = reader_.nextInLastPiece(*nameStarts_, 0); position < line.size();
          position = reader_.nextInLastPiece(*nameStarts_, position + 1)) {
@@ -116,6 +115,20 @@ private:
       }
     }
     return false;
+  }
+
+  // Sets up the search for the character all macro names start with, or drops it
+  // when they do not all start alike. The names change only with a directive
+  // (a definition, a removal, or those of an included file), so this is done once
+  // at the start and again after each directive line rather than for every line.
+  void followNameStarts() {
+    const std::string_view starts = macros_.nameStarts();
+    if (starts.size() != 1) {
+      nameStarts_.reset();
+    } else if (!nameStarts_ || nameStartChar_ != starts.front()) {
+      nameStartChar_ = starts.front();
+      nameStarts_.emplace(reader_.searchFor(nameStartChar_));
+    }
   }
 
   bool handleRawDirective(std::string_view line) {
@@ -245,10 +258,11 @@ private:
   }
 
   AssemblyJob& job_;
+  ConsoleSink& console_;  // asked about every line; the job keeps it for the whole run
   MacroTable& macros_;
   SourceLineReader reader_;
   NextOccurrence backslashes_;  // statement separators in the file's text
-  std::optional<NextOccurrence> nameStarts_;
+  std::optional<NextOccurrence> nameStarts_;  // while all macro names start with nameStartChar_
   char nameStartChar_ = 0;
   MacroExpander expander_;
   ConditionalBlocks blocks_;

@@ -7,6 +7,7 @@
 
 #include "frontend/BoundedLine.h"
 #include "frontend/MacroTable.h"
+#include "frontend/TextScan.h"
 
 // Replaces the macro calls of one line by their bodies, with the arguments put in
 // place of the parameters. The result is not scanned again, so a macro name in a
@@ -27,8 +28,12 @@ public:
   }
 
   // Whether a call may start at `position` of the line: a word starts there that
-  // may name a macro.
-  bool mayCallAt(std::string_view line, std::size_t position) const;
+  // may name a macro. The preprocessor asks this of every name-start character in
+  // its lines, most of them inside words, so it is kept here to be inlined.
+  bool mayCallAt(std::string_view line, std::size_t position) const {
+    return (position == 0 || !isWordChar(line[position - 1])) &&
+           macros_.mayName(slice(line, position, wordEnd(line, position)));
+  }
 
 private:
   bool mayCallAMacro(std::string_view line) const;

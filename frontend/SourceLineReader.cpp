@@ -1,6 +1,7 @@
 #include "frontend/SourceLineReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
@@ -31,20 +32,31 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
   semicolons_.emplace(content_.view(), ';');
 }
 
-// Counted in stretches with a byte-sized count, which the compiler turns into
-// byte-wise vector compares. A stretch holds at most 255 line ends and is a whole
-// number of vectors long, so that only the last one ends with single characters.
+// Counted block by block into byte-sized counts, one for each place in a block,
+// which the compiler keeps in vector registers and adds to with byte-wise vector
+// compares; only every BLOCKS_PER_SUM blocks, before a count could pass a byte,
+// are the counts summed up. The characters after the last whole block are counted
+// one by one.
 std::size_t SourceLineReader::lineCount() const {
-  constexpr std::size_t STRETCH = 240;
+  constexpr std::size_t BLOCK = 128;
+  constexpr std::size_t BLOCKS_PER_SUM = UINT8_MAX;
   const std::string_view text = content_.view();
   std::size_t lineEnds = 0;
-  for (std::size_t start = 0; start < text.size(); start += STRETCH) {
-    const std::size_t end = std::min(start + STRETCH, text.size());
-    std::uint8_t inStretch = 0;
-    for (std::size_t i = start; i < end; ++i) {
-      inStretch = static_cast<std::uint8_t>(inStretch + (text[i] == '\n' ? 1 : 0));
+  std::size_t position = 0;
+  while (text.size() - position >= BLOCK) {
+    std::array<std::uint8_t, BLOCK> counts{};
+    for (std::size_t block = 0; block < BLOCKS_PER_SUM && text.size() - position >= BLOCK; ++block) {
+      for (std::size_t place = 0; place < BLOCK; ++place) {
+        counts[place] = static_cast<std::uint8_t>(counts[place] + (text[position + place] == '\n' ? 1 : 0));
+      }
+      position += BLOCK;
     }
-    lineEnds += inStretch;
+    for (const std::uint8_t count : counts) {
+      lineEnds += count;
+    }
+  }
+  for (; position < text.size(); ++position) {
+    lineEnds += text[position] == '\n' ? 1 : 0;
   }
   return lineEnds + 1;
 }

@@ -55,6 +55,9 @@ public:
 
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;
+  // The same without a string of its own: the name itself unless it is local, else
+  // its qualified form in `buffer`, which the view then points into.
+  std::string_view qualifyLocalLabel(std::string_view name, std::string& buffer) const;
   std::string symbolKey(std::string_view name) const;  // qualified, folded when case-insensitive
   void buildSymbolKey(std::string_view name, std::string& key) const;  // the same, into a reused buffer
   void defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex);
@@ -89,6 +92,8 @@ public:
   // The evaluator's scratch buffer for symbol keys: reused so that looking a name
   // up does not allocate once it has grown to the longest key.
   std::string exprKey;
+  // defineSymbol's scratch buffer for the folded key of a case-insensitive name.
+  std::string definedKey;
 
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG

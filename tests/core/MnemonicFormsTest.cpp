@@ -86,7 +86,11 @@ TEST_F(MnemonicFormsOfTheTable, TellAbsentBlankAndOddOperandsApart) {
     expectSameAsScan(mnemonic, std::nullopt);
     for (const char* text : {"", "  ", "\t", "*", ",", "(", ")", "'", "\\", "a,", ",a", "((", "0,(ix+'(')",
                              "a,(ix)", "A , ( IX + 5 ) ", "iXh,IxL", "(hl),'a'", "(c)", "\x80", "a,b,c",
-                             "0123456789abcdef0", "a,(bc)xxxxxxxxxxxxxxxx"}) {
+                             "0123456789abcdef0", "a,(bc)xxxxxxxxxxxxxxxx",
+                             // The blanks a comment leaves behind, in runs shorter and longer
+                             // than the eight that are passed over at once.
+                             "a,b         ", "(hl) \t \t", "a,(ix+1)                ", "        ", "a \v",
+                             "  \f0", "\t(c)\t        "}) {
       expectSameAsScan(mnemonic, text);
     }
   }

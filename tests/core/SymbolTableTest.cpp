@@ -44,6 +44,26 @@ TEST(SymbolTable, QualifyLocalLabel) {
   EXPECT_EQ(job->qualifyLocalLabel("@x"), "@x");
 }
 
+// Pass 1 qualifies every label it defines; only a local one may take the buffer,
+// and a name left as it is must come back as the very view given.
+TEST(SymbolTable, QualifyLocalLabelIntoBuffer) {
+  struct Case {
+    std::string_view name;
+    std::string_view qualified;
+    bool local;
+  };
+  auto job = makeJob();
+  job->moduleName = "Sprite";
+  std::string buffer = "left over from an earlier label";
+  for (const Case& c : {Case{"@x", "Sprite@x", true}, Case{"x@y", "x@y", false}, Case{"", "", false},
+                        Case{"@", "Sprite@", true}, Case{"start", "start", false}}) {
+    const std::string_view result = job->qualifyLocalLabel(c.name, buffer);
+    EXPECT_EQ(result, c.qualified) << c.name;
+    EXPECT_EQ(result.data() == c.name.data(), !c.local) << c.name;
+    EXPECT_EQ(result, job->qualifyLocalLabel(c.name)) << c.name;
+  }
+}
+
 TEST(SymbolTable, KeyFoldsModuleAndNameOnlyWhenCaseInsensitive) {
   auto folding = makeJob();
   folding->moduleName = "Sprite";

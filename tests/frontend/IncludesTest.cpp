@@ -75,6 +75,17 @@ TEST(Includes, AMacroMayNameTheFile) {
   EXPECT_EQ(tree.preprocess().text, "42\n");
 }
 
+// The included file adds a name with a first character of its own: the lines
+// after the #include must be looked at for it, the included file's own lines too.
+TEST(Includes, NamesDefinedInAnIncludedFileAreCalledAfterIt) {
+  SourceTree tree;
+  tree.write("main.asm", "VALUE\n#include lib.inc\nVALUE _V\n");
+  tree.write("lib.inc", "#define VALUE 42\nVALUE\n#define _V 1\n");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, "VALUE\n42\n42 1\n");
+  EXPECT_EQ(outcome.diagnostics, "");
+}
+
 TEST(Includes, EachFileHasItsOwnBlocksAndItsOwnEnd) {
   SourceTree tree;
   tree.write("main.asm", "#if 1\n#include a.inc\nmain\n#endif\n#include b.inc\nlast\n");

@@ -69,6 +69,17 @@ TEST(Macros, NamesThatAllStartWithAnUnderscore) {
   expectOutcomes(cases);
 }
 
+// The preprocessor sets up its search for the common first character again after
+// each directive: every line must see the names defined and removed above it.
+TEST(Macros, LinesSeeTheNameStartsOfTheDirectivesAboveThem) {
+  const SourceCase cases[] = {
+      {"B\n#define B 6\nB _x\n#undef B\nB\n", "B\n6 _x\nB\n", "1 3 5"},
+      {"#define B 6\nB\n#undef B\n#define _B 7\n_B B\n", "6\n7 B\n", "2 5"},
+      {"#define _B 7\n#if 1\n#define C 8\n#endif\n_B C\n#undef C\n_B C\n", "7 8\n7 C\n", "5 7"},
+  };
+  expectOutcomes(cases);
+}
+
 TEST(Macros, BadDefinitions) {
   const SourceCase cases[] = {
       {"#define\n#define  (x) 1\n#undef\n", "\n", "0",

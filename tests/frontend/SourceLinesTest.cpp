@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "frontend/SourceLineReader.h"
 #include "job/ProgramExit.h"
 #include "tests/frontend/SourceTree.h"
 
@@ -73,6 +75,34 @@ TEST(SourceLines, AnEmptySourceLeavesOneFillerLine) {
       {"; nothing\n#define X\n\n", "\n", "0"},
   };
   expectOutcomes(cases);
+}
+
+// The lines are counted in blocks of byte-sized counts that are summed before
+// they overflow; the texts put line ends at block edges, leave a partial block
+// and hold more line ends in one place than a byte can count.
+TEST(SourceLines, LineCountOfTheWholeFile) {
+  const std::string manyBlocks = [] {
+    std::string text;
+    for (std::size_t i = 0; i < 100000; ++i) {
+      text += (i % 7 == 0 || i % 128 == 127) ? '\n' : 'x';
+    }
+    return text;
+  }();
+  const std::string texts[] = {"",
+                               "nop",
+                               "nop\n",
+                               std::string(127, 'a') + "\n",
+                               std::string(128, 'a') + "\n",
+                               std::string(128 * 255, '\n'),
+                               std::string(128 * 255 + 1, '\n'),
+                               std::string(128 * 600 + 5, '\n'),
+                               manyBlocks};
+  for (const std::string& text : texts) {
+    SourceTree tree;
+    const std::string path = tree.write("main.asm", text).string();
+    const SourceLineReader reader(path, *tree.job.console);
+    EXPECT_EQ(reader.lineCount(), static_cast<std::size_t>(std::ranges::count(text, '\n')) + 1) << text.size();
+  }
 }
 
 TEST(SourceLines, AFileThatCannotBeOpenedEndsTheProgram) {
