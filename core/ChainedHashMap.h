@@ -11,6 +11,18 @@
 
 #include "core/LookupIndex.h"
 
+// FNV-1a, fed one character at a time, so that a key can be hashed in the same
+// pass that builds it. It spreads short, similar names (label1, label2 ...) evenly
+// over the buckets.
+class StringHash {
+public:
+  void add(unsigned char c) { value_ = (value_ ^ c) * 16777619u; }
+  std::uint32_t value() const { return value_; }
+
+private:
+  std::uint32_t value_ = 2166136261u;
+};
+
 // A string-keyed hash map with a fixed number of buckets, each a chain. A new key
 // goes to the front of its chain and replacing a value keeps the key's place, so
 // walking the buckets in order and each chain from its front gives a stable,
@@ -43,7 +55,12 @@ public:
   // Stores value under key unless the key is present already; returns the value
   // stored under the key and whether it was added.
   std::pair<Value*, bool> tryEmplace(std::string_view key, const Value& value) {
-    const std::uint32_t keyHash = hash(key);
+    return tryEmplace(key, hash(key), value);
+  }
+
+  // The same for a key whose hash the caller worked out while building it:
+  // keyHash must equal hash(key).
+  std::pair<Value*, bool> tryEmplace(std::string_view key, std::uint32_t keyHash, const Value& value) {
     if (Entry* entry = findEntry(key, keyHash)) {
       return {&entry->value, false};
     }
@@ -60,13 +77,16 @@ public:
     return {&entry.value, true};
   }
 
-  const Value* find(std::string_view key) const {
-    const Entry* entry = findEntry(key, hash(key));
-    return entry ? &entry->value : nullptr;
-  }
+  const Value* find(std::string_view key) const { return find(key, hash(key)); }
 
   Value* find(std::string_view key) {
     return const_cast<Value*>(std::as_const(*this).find(key));
+  }
+
+  // A lookup by a key whose hash is known already (keyHash == hash(key)).
+  const Value* find(std::string_view key, std::uint32_t keyHash) const {
+    const Entry* entry = findEntry(key, keyHash);
+    return entry ? &entry->value : nullptr;
   }
 
   bool contains(std::string_view key) const { return find(key) != nullptr; }
@@ -101,13 +121,12 @@ public:
     }
   }
 
-  // FNV-1a spreads short, similar names (label1, label2 ...) evenly over the buckets.
   static std::uint32_t hash(std::string_view key) {
-    std::uint32_t h = 2166136261u;
-    for (unsigned char c : key) {
-      h = (h ^ c) * 16777619u;
+    StringHash h;
+    for (const unsigned char c : key) {
+      h.add(c);
     }
-    return h;
+    return h.value();
   }
 
 private:
