@@ -15,16 +15,22 @@
 class OutputImage {
 public:
   void write(std::span<const std::uint8_t> bytes) {
-    if (position_ + bytes.size() > store_.size()) {
-      makeRoomFor(position_ + bytes.size());
-    }
     // A statement writes a handful of bytes: a plain loop beats a call to copy them.
+    // It runs on a local pointer, since stores of bytes may alias the members.
+    std::uint8_t* out = claim(bytes.size());
     for (const std::uint8_t byte : bytes) {
-      store_[position_++] = byte;
+      *out++ = byte;
     }
-    length_ = std::max(length_, position_);
   }
-  void writeByte(std::uint8_t byte) { write({&byte, 1}); }
+  void writeByte(std::uint8_t byte) { *claim(1) = byte; }
+  // Writes the `count` low bytes of `value`, low byte first: an instruction
+  // gathered into one number. count is at most 8.
+  void writeLowBytes(std::uint64_t value, std::size_t count) {
+    std::uint8_t* out = claim(count);
+    for (std::size_t i = 0; i < count; ++i) {
+      out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+  }
   void seek(std::size_t offset) { position_ = offset; }
   // Makes room for this many bytes in all, so that writing them does not copy the image.
   void reserve(std::size_t length) {
@@ -42,6 +48,16 @@ public:
   std::vector<std::uint8_t> detach();
 
 private:
+  // Moves the position past the next `count` bytes and returns where they go.
+  std::uint8_t* claim(std::size_t count) {
+    const std::size_t start = position_;
+    position_ += count;
+    if (position_ > store_.size()) {
+      makeRoomFor(position_);
+    }
+    length_ = std::max(length_, position_);
+    return store_.data() + start;
+  }
   void makeRoomFor(std::size_t end);
 
   std::vector<std::uint8_t> store_;  // the bytes, then zeros
