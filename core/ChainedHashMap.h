@@ -9,17 +9,23 @@
 #include <utility>
 #include <vector>
 
+#include "core/ByteWords.h"
 #include "core/LookupIndex.h"
 
 // FNV-1a, fed one character at a time, so that a key can be hashed in the same
 // pass that builds it. It spreads short, similar names (label1, label2 ...) evenly
 // over the buckets.
+// A value type whose steps return the next state: a hash whose address is never
+// taken stays in a register even while a loop stores characters through a pointer.
 class StringHash {
 public:
-  void add(unsigned char c) { value_ = (value_ ^ c) * 16777619u; }
-  std::uint32_t value() const { return value_; }
+  constexpr StringHash() = default;
+  [[nodiscard]] constexpr StringHash after(unsigned char c) const { return StringHash((value_ ^ c) * 16777619u); }
+  constexpr std::uint32_t value() const { return value_; }
 
 private:
+  constexpr explicit StringHash(std::uint32_t value) : value_(value) {}
+
   std::uint32_t value_ = 2166136261u;
 };
 
@@ -124,7 +130,7 @@ public:
   static std::uint32_t hash(std::string_view key) {
     StringHash h;
     for (const unsigned char c : key) {
-      h.add(c);
+      h = h.after(c);
     }
     return h.value();
   }
@@ -134,8 +140,22 @@ private:
     Entry(std::string_view k, const Value& v, std::uint32_t h) : key(k), value(v), hash(h) {}
     // Keys of equal hash are mostly equal: their lengths are compared, then their
     // characters at once, without the ordering a general comparison works out.
+    // Symbol names are short, and up to sixteen characters are compared as two
+    // words that may overlap, without a call.
     bool holds(std::string_view other) const {
-      return key.size() == other.size() && std::memcmp(key.data(), other.data(), other.size()) == 0;
+      if (key.size() != other.size()) {
+        return false;
+      }
+      const std::size_t n = other.size();
+      if (n <= bytewords::WORD) {
+        return bytewords::loadUpTo8(key.data(), n) == bytewords::loadUpTo8(other.data(), n);
+      }
+      if (n <= 2 * bytewords::WORD) {
+        const std::size_t tail = n - bytewords::WORD;
+        return bytewords::load8(key.data()) == bytewords::load8(other.data()) &&
+               bytewords::load8(key.data() + tail) == bytewords::load8(other.data() + tail);
+      }
+      return std::memcmp(key.data(), other.data(), n) == 0;
     }
     std::string key;
     Value value;

@@ -10,12 +10,12 @@
 class AssemblyJob;
 
 // Copies text to `out`, upper-cased when foldCase, and feeds every character it
-// writes to `hash`; returns the hash. The hash is passed by value so that it stays
-// in a register through the loop.
+// writes to `hash`; returns the hash. The hash loop is serial anyway, so the case
+// is folded by a table load.
 inline StringHash writeKeyPart(std::string_view text, bool foldCase, char* out, StringHash hash) {
   for (const char c : text) {
-    const char written = foldCase ? charclass::upperCaseOf(c) : c;
-    hash.add(static_cast<unsigned char>(written));
+    const char written = foldCase ? toUpper(c) : c;
+    hash = hash.after(static_cast<unsigned char>(written));
     *out++ = written;
   }
   return hash;
