@@ -138,9 +138,15 @@ constexpr DigitRun readDigitRun(std::string_view text, std::size_t pos) {
 // base from what ends it: the hex digits are hexadecimal when "h" follows them,
 // else the binary digits are binary when "b" follows them, else the decimal digits
 // count. So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed
-// by "ab". A binary number's "b" is a hex digit, so a run of decimal digits alone
-// that is not followed by "h" is decimal, which is read in the one pass.
+// by "ab". Most numbers are decimal digits that neither a hex digit nor "h"
+// follows, which is all one pass over them needs to see; only other numbers read
+// the hex digits (a binary number's "b" is one of them).
 constexpr NumberToken readUnprefixedNumber(std::string_view text, std::size_t pos) {
+  const NumberToken decimal = readDigits<10>(text, pos);
+  const char afterDecimal = charAt(text, decimal.end);
+  if (!isHexDigit(afterDecimal) && toUpper(afterDecimal) != 'H') {
+    return decimal;
+  }
   const DigitRun run = readDigitRun(text, pos);
   if (toUpper(charAt(text, run.end)) == 'H') {
     return {run.hexadecimal, run.end + 1};
@@ -154,7 +160,7 @@ constexpr NumberToken readUnprefixedNumber(std::string_view text, std::size_t po
       return {binary.value, binary.end + 1};
     }
   }
-  return readDigits<10>(text, pos);
+  return decimal;
 }
 
 // The number that starts at `pos`, if one does.
