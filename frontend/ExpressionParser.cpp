@@ -49,6 +49,14 @@ constexpr std::uint32_t applyPrefix(char prefix, std::uint32_t value) {
   }
 }
 
+// Trimmed before it is stored, so that the loop runs on a local view.
+constexpr std::string_view withoutTrailingSpace(std::string_view text) {
+  while (!text.empty() && isSpace(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
 // The character at `pos`, or '\0' past the end: a suffix test then fails there.
 constexpr char charAt(std::string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
 
@@ -313,13 +321,9 @@ ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std:
     : job_(job),
       localLabelChar_(job.localLabelChar),
       original_(text),
-      text_(text),
+      text_(withoutTrailingSpace(text)),
       fileName_(fileName),
-      line_(line) {
-  while (!text_.empty() && isSpace(text_.back())) {
-    text_.remove_suffix(1);
-  }
-}
+      line_(line) {}
 
 std::uint32_t ExpressionParser::parseWhole() {
   if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
