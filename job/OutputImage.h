@@ -17,14 +17,16 @@
 class OutputImage {
 public:
   void write(std::span<const std::uint8_t> bytes) {
-    // A statement writes a handful of bytes: a plain loop beats a call to copy them.
-    // It runs on a local pointer, since stores of bytes may alias the members.
-    std::uint8_t* out = claim(bytes.size());
-    for (const std::uint8_t byte : bytes) {
-      *out++ = byte;
+    if (position_ + bytes.size() > store_.size()) {
+      makeRoomFor(position_ + bytes.size());
     }
+    // A statement writes a handful of bytes: a plain loop beats a call to copy them.
+    for (const std::uint8_t byte : bytes) {
+      store_[position_++] = byte;
+    }
+    length_ = std::max(length_, position_);
   }
-  void writeByte(std::uint8_t byte) { *claim(1) = byte; }
+  void writeByte(std::uint8_t byte) { write({&byte, 1}); }
   // Writes the `count` low bytes of `value`, low byte first: an instruction
   // gathered into one number. count is at most 8.
   void writeLowBytes(std::uint64_t value, std::size_t count) {
