@@ -14,9 +14,8 @@
 
 // FNV-1a, fed one character at a time, so that a key can be hashed in the same
 // pass that builds it. It spreads short, similar names (label1, label2 ...) evenly
-// over the buckets.
-// A value type whose steps return the next state: a hash whose address is never
-// taken stays in a register even while a loop stores characters through a pointer.
+// over the buckets. Each step returns the next state rather than changing this
+// one, so a hash held in a local never has its address taken.
 class StringHash {
 public:
   constexpr StringHash() = default;

@@ -19,7 +19,7 @@ constexpr std::int32_t HIGHEST_BIT = 7;
 // The table gives an entry 1 to 6 bytes, opcode and argument together.
 constexpr std::size_t MAX_INSTRUCTION_BYTES = 6;
 
-// A size from the table as a byte count within the instruction buffer.
+// A size from the table as a byte count of at most MAX_INSTRUCTION_BYTES.
 std::size_t bytesWithin(std::int16_t size) {
   return std::min(static_cast<std::size_t>(std::max<int>(size, 0)), MAX_INSTRUCTION_BYTES);
 }
@@ -229,7 +229,7 @@ void InstructionEncoder::emit(OutputImage& image) {
   // The opcode's bytes come first, low byte first, then the argument's; bytes past
   // the opcode's four or the argument's two are zeros. So the instruction is the
   // low bytes of one number, written in one piece. The table never sizes an entry
-  // past MAX_INSTRUCTION_BYTES; the limits say so to the compiler too.
+  // past MAX_INSTRUCTION_BYTES; the limits keep the shift defined if one did.
   const std::size_t opcodeBytes = bytesWithin(entry_.opcodeSize);
   const std::size_t count = std::min(opcodeBytes + bytesWithin(entry_.argSize), MAX_INSTRUCTION_BYTES);
   image.writeLowBytes(opcode | (std::uint64_t{argValue_} << (8 * opcodeBytes)), count);

@@ -43,6 +43,7 @@ void AssemblyJob::passTwo(OutputImage& image) {
   pc = 0;
   origin = 0;
   originOffset = 0;
+  LineCursor lines(*source);
   // Pass 1 counted every byte the lines will write.
   image.reserve(image.length() + static_cast<std::size_t>(std::int64_t{codeBytes} + dataBytes));
   // Read from the process-wide settings, not the job's copy.
@@ -50,9 +51,6 @@ void AssemblyJob::passTwo(OutputImage& image) {
   // Pass 2 writes no record, so the records can be read in place, beside the lines.
   const std::vector<LineRecord>& records = source->lines();
   guardStage([&] {
-    // The cursor lives in here, where nothing else can reach it, so that its
-    // place is kept in registers across the calls for each line.
-    LineCursor lines(*source);
     while (lines.more()) {
       const int lineIndex = lines.index() + 1;
       const LineRecord& record = records[static_cast<std::size_t>(lineIndex)];
