@@ -9,7 +9,24 @@
 #include <utility>
 #include <vector>
 
+#include "core/ByteWords.h"
 #include "core/LookupIndex.h"
+
+// FNV-1a, fed one character at a time, so that a key can be hashed in the same
+// pass that builds it. It spreads short, similar names (label1, label2 ...) evenly
+// over the buckets. Each step returns the next state rather than changing this
+// one, so a hash held in a local never has its address taken.
+class StringHash {
+public:
+  constexpr StringHash() = default;
+  [[nodiscard]] constexpr StringHash after(unsigned char c) const { return StringHash((value_ ^ c) * 16777619u); }
+  constexpr std::uint32_t value() const { return value_; }
+
+private:
+  constexpr explicit StringHash(std::uint32_t value) : value_(value) {}
+
+  std::uint32_t value_ = 2166136261u;
+};
 
 // A string-keyed hash map with a fixed number of buckets, each a chain. A new key
 // goes to the front of its chain and replacing a value keeps the key's place, so
@@ -43,7 +60,12 @@ public:
   // Stores value under key unless the key is present already; returns the value
   // stored under the key and whether it was added.
   std::pair<Value*, bool> tryEmplace(std::string_view key, const Value& value) {
-    const std::uint32_t keyHash = hash(key);
+    return tryEmplace(key, hash(key), value);
+  }
+
+  // The same for a key whose hash the caller worked out while building it:
+  // keyHash must equal hash(key).
+  std::pair<Value*, bool> tryEmplace(std::string_view key, std::uint32_t keyHash, const Value& value) {
     if (Entry* entry = findEntry(key, keyHash)) {
       return {&entry->value, false};
     }
@@ -60,13 +82,16 @@ public:
     return {&entry.value, true};
   }
 
-  const Value* find(std::string_view key) const {
-    const Entry* entry = findEntry(key, hash(key));
-    return entry ? &entry->value : nullptr;
-  }
+  const Value* find(std::string_view key) const { return find(key, hash(key)); }
 
   Value* find(std::string_view key) {
     return const_cast<Value*>(std::as_const(*this).find(key));
+  }
+
+  // A lookup by a key whose hash is known already (keyHash == hash(key)).
+  const Value* find(std::string_view key, std::uint32_t keyHash) const {
+    const Entry* entry = findEntry(key, keyHash);
+    return entry ? &entry->value : nullptr;
   }
 
   bool contains(std::string_view key) const { return find(key) != nullptr; }
@@ -101,13 +126,12 @@ public:
     }
   }
 
-  // FNV-1a spreads short, similar names (label1, label2 ...) evenly over the buckets.
   static std::uint32_t hash(std::string_view key) {
-    std::uint32_t h = 2166136261u;
-    for (unsigned char c : key) {
-      h = (h ^ c) * 16777619u;
+    StringHash h;
+    for (const unsigned char c : key) {
+      h = h.after(c);
     }
-    return h;
+    return h.value();
   }
 
 private:
@@ -115,8 +139,22 @@ private:
     Entry(std::string_view k, const Value& v, std::uint32_t h) : key(k), value(v), hash(h) {}
     // Keys of equal hash are mostly equal: their lengths are compared, then their
     // characters at once, without the ordering a general comparison works out.
+    // Symbol names are short, and up to sixteen characters are compared as two
+    // words that may overlap, without a call.
     bool holds(std::string_view other) const {
-      return key.size() == other.size() && std::memcmp(key.data(), other.data(), other.size()) == 0;
+      if (key.size() != other.size()) {
+        return false;
+      }
+      const std::size_t n = other.size();
+      if (n <= bytewords::WORD) {
+        return bytewords::loadUpTo8(key.data(), n) == bytewords::loadUpTo8(other.data(), n);
+      }
+      if (n <= 2 * bytewords::WORD) {
+        const std::size_t tail = n - bytewords::WORD;
+        return bytewords::load8(key.data()) == bytewords::load8(other.data()) &&
+               bytewords::load8(key.data() + tail) == bytewords::load8(other.data() + tail);
+      }
+      return std::memcmp(key.data(), other.data(), n) == 0;
     }
     std::string key;
     Value value;

@@ -1,6 +1,6 @@
 #include "core/InstructionEncoder.h"
 
-#include <array>
+#include <algorithm>
 
 #include "core/IndirectionCheck.h"
 #include "core/OperandMatcher.h"
@@ -18,6 +18,11 @@ constexpr std::int32_t UNSIGNED_BYTE_MAX = 255;
 constexpr std::int32_t HIGHEST_BIT = 7;
 // The table gives an entry 1 to 6 bytes, opcode and argument together.
 constexpr std::size_t MAX_INSTRUCTION_BYTES = 6;
+
+// A size from the table as a byte count of at most MAX_INSTRUCTION_BYTES.
+std::size_t bytesWithin(std::int16_t size) {
+  return std::min(static_cast<std::size_t>(std::max<int>(size, 0)), MAX_INSTRUCTION_BYTES);
+}
 
 // The state of one instruction while its arguments are merged into its bytes.
 class InstructionEncoder {
@@ -46,6 +51,30 @@ private:
   std::uint16_t argValue_ = 0;
 };
 
+// Where the next wildcard at or after q stands in the pattern, or npos. Patterns
+// are a few characters long: a plain loop beats a call to search them.
+std::size_t nextWildcard(std::string_view pattern, std::size_t q) {
+  for (; q < pattern.size(); ++q) {
+    if (pattern[q] == '*') {
+      return q;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// Steps over the text that `count` plain pattern characters matched, each the next
+// character that is not white space; npos when the text ends first.
+std::size_t skipMatchedCharacters(std::string_view text, std::size_t p, std::size_t count) {
+  for (; count > 0; --count) {
+    p = skipSpace(text, p);
+    if (p >= text.size()) {
+      return std::string_view::npos;
+    }
+    ++p;
+  }
+  return p;
+}
+
 // The pattern has already been matched in pass 1, so every plain pattern character
 // stands for the next character of the text that is not white space, and each
 // wildcard for the argument up to the pattern character after it. The walk stops
@@ -53,30 +82,29 @@ private:
 // characters behind it hold no argument.
 void InstructionEncoder::readArguments(std::string_view text) {
   const std::string_view pattern = entry_.argPattern;
-  const std::size_t lastWildcard = pattern.rfind('*');
-  if (lastWildcard == std::string_view::npos) {
-    return;
-  }
   std::size_t p = 0;
-  for (std::size_t q = 0; q <= lastWildcard; ++q) {
-    p = skipSpace(text, p);
-    if (pattern[q] == '*') {
-      ++argCount_;
-      const std::size_t start = p;
-      p = argumentEnd(text, p, argumentStop(pattern, ++q));
-      if (p == text.size() && q < pattern.size()) {
-        return;
-      }
-      mergeArgument(evaluateArgument(argumentText(slice(text, start, p), q)));
-      if (q == pattern.size()) {
-        return;
-      }
+  std::size_t q = 0;
+  for (std::size_t wildcard = nextWildcard(pattern, q); wildcard != std::string_view::npos;
+       wildcard = nextWildcard(pattern, q)) {
+    p = skipMatchedCharacters(text, p, wildcard - q);
+    if (p == std::string_view::npos) {
+      return;
     }
-    // Steps over the text character that matched the pattern character at q.
-    if (p >= text.size()) {
+    p = skipSpace(text, p);
+    ++argCount_;
+    const std::size_t start = p;
+    q = wildcard + 1;
+    p = argumentEnd(text, p, argumentStop(pattern, q));
+    if (p == text.size() && q < pattern.size()) {
+      return;
+    }
+    mergeArgument(evaluateArgument(argumentText(slice(text, start, p), q)));
+    // Steps over the text character that matched the pattern character after the argument.
+    if (q == pattern.size() || p >= text.size()) {
       return;
     }
     ++p;
+    ++q;
   }
 }
 
@@ -198,22 +226,13 @@ void InstructionEncoder::emit(OutputImage& image) {
   }
   argValue_ |= entry_.orMask;
   const std::uint32_t opcode = opcodeWithBitNumber();
-  // The instruction's bytes are gathered first and written in one piece. The table
-  // never sizes an entry past the buffer; the check says so to the compiler too.
-  std::array<std::uint8_t, MAX_INSTRUCTION_BYTES> bytes{};
-  std::size_t count = 0;
-  const auto gather = [&bytes, &count](std::uint8_t byte) {
-    if (count < bytes.size()) {
-      bytes[count++] = byte;
-    }
-  };
-  for (int i = 0; i < entry_.opcodeSize; ++i) {
-    gather(i < 4 ? static_cast<std::uint8_t>(opcode >> (8 * i)) : 0);
-  }
-  for (int i = 0; i < entry_.argSize; ++i) {
-    gather(i < 2 ? static_cast<std::uint8_t>(argValue_ >> (8 * i)) : 0);
-  }
-  image.write(std::span(bytes).first(count));
+  // The opcode's bytes come first, low byte first, then the argument's; bytes past
+  // the opcode's four or the argument's two are zeros. So the instruction is the
+  // low bytes of one number, written in one piece. The table never sizes an entry
+  // past MAX_INSTRUCTION_BYTES; the limits keep the shift defined if one did.
+  const std::size_t opcodeBytes = bytesWithin(entry_.opcodeSize);
+  const std::size_t count = std::min(opcodeBytes + bytesWithin(entry_.argSize), MAX_INSTRUCTION_BYTES);
+  image.writeLowBytes(opcode | (std::uint64_t{argValue_} << (8 * opcodeBytes)), count);
   job_.pc = static_cast<std::uint16_t>(job_.pc + entry_.size);
 }
 

@@ -18,9 +18,13 @@ public:
   // The next line, its line feed included. A caller that knows how long the line is
   // (pass 1 noted it) gives its length, and the line end is not searched for.
   std::optional<std::string_view> next(std::size_t knownLength = 0) {
-    if (static_cast<std::size_t>(index_ + 1) >= lineCount_ || position_ >= text_.size()) {
+    if (!more()) {
       return std::nullopt;
     }
+    return nextLine(knownLength);
+  }
+  // The same for a caller that has asked more() already.
+  std::string_view nextLine(std::size_t knownLength = 0) {
     const char* start = text_.data() + position_;
     const std::size_t left = text_.size() - position_;
     std::size_t length = knownLength;

@@ -13,9 +13,10 @@ StatementLine statementOf(const AssemblyJob& job, std::string_view line, Stateme
   return span.described() ? statementAt(line, span) : splitStatement(line, job.localLabelChar);
 }
 
-void assembleLine(AssemblyJob& job, std::string_view line, StatementSpan span, int lineIndex, OutputImage& image,
-                  bool checkIndirection) {
-  const StatementLine statement = statementOf(job, line, span);
+// The record is the line's own, which pass 1 filled in.
+void assembleLine(AssemblyJob& job, std::string_view line, const LineRecord& record, int lineIndex,
+                  OutputImage& image, bool checkIndirection) {
+  const StatementLine statement = statementOf(job, line, record.statement);
   if (!statement.word) {
     return;
   }
@@ -23,8 +24,8 @@ void assembleLine(AssemblyJob& job, std::string_view line, StatementSpan span, i
   if (word.front() == '.') {
     job.directivePassTwo(word, statement.rest, lineIndex, image);
   } else if (isLetter(word.front())) {
-    if (const TableEntry* entry = job.source->entryOf(lineIndex)) {
-      encodeInstruction(job, *entry, statement.rest, lineIndex, image, checkIndirection);
+    if (record.entry) {
+      encodeInstruction(job, *record.entry, statement.rest, lineIndex, image, checkIndirection);
     }
   }
 }
@@ -47,16 +48,18 @@ void AssemblyJob::passTwo(OutputImage& image) {
   image.reserve(image.length() + static_cast<std::size_t>(std::int64_t{codeBytes} + dataBytes));
   // Read from the process-wide settings, not the job's copy.
   const bool checkIndirection = (appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0;
+  // Pass 2 writes no record, so the records can be read in place, beside the lines.
+  const std::vector<LineRecord>& records = source->lines();
   guardStage([&] {
     while (lines.more()) {
       const int lineIndex = lines.index() + 1;
-      const StatementSpan span = source->statementOf(lineIndex);
-      const std::string_view line = *lines.next(span.lineLength);
+      const LineRecord& record = records[static_cast<std::size_t>(lineIndex)];
+      const std::string_view line = lines.nextLine(record.statement.lineLength);
       if (status > STATUS_ERRORS) {
         return;
       }
-      if (source->emitsOf(lineIndex) != 0) {
-        assembleLine(*this, line, span, lineIndex, image, checkIndirection);
+      if (record.emits != 0) {
+        assembleLine(*this, line, record, lineIndex, image, checkIndirection);
       }
     }
   });

@@ -1,6 +1,7 @@
 #include "frontend/ExpressionParser.h"
 
 #include <array>
+#include <utility>
 
 #include "core/SymbolKey.h"
 #include "frontend/CharClass.h"
@@ -46,6 +47,14 @@ constexpr std::uint32_t applyPrefix(char prefix, std::uint32_t value) {
     default:
       return value;
   }
+}
+
+// Trimmed before it is stored, so that the loop runs on a local view.
+constexpr std::string_view withoutTrailingSpace(std::string_view text) {
+  while (!text.empty() && isSpace(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
 }
 
 // The character at `pos`, or '\0' past the end: a suffix test then fails there.
@@ -137,9 +146,15 @@ constexpr DigitRun readDigitRun(std::string_view text, std::size_t pos) {
 // base from what ends it: the hex digits are hexadecimal when "h" follows them,
 // else the binary digits are binary when "b" follows them, else the decimal digits
 // count. So 0FFh and 0bh are hexadecimal, 101b is binary, and 12ab is 12 followed
-// by "ab". A binary number's "b" is a hex digit, so a run of decimal digits alone
-// that is not followed by "h" is decimal, which is read in the one pass.
+// by "ab". Most numbers are decimal digits that neither a hex digit nor "h"
+// follows, which is all one pass over them needs to see; only other numbers read
+// the hex digits (a binary number's "b" is one of them).
 constexpr NumberToken readUnprefixedNumber(std::string_view text, std::size_t pos) {
+  const NumberToken decimal = readDigits<10>(text, pos);
+  const char afterDecimal = charAt(text, decimal.end);
+  if (!isHexDigit(afterDecimal) && toUpper(afterDecimal) != 'H') {
+    return decimal;
+  }
   const DigitRun run = readDigitRun(text, pos);
   if (toUpper(charAt(text, run.end)) == 'H') {
     return {run.hexadecimal, run.end + 1};
@@ -153,7 +168,7 @@ constexpr NumberToken readUnprefixedNumber(std::string_view text, std::size_t po
       return {binary.value, binary.end + 1};
     }
   }
-  return readDigits<10>(text, pos);
+  return decimal;
 }
 
 // The number that starts at `pos`, if one does.
@@ -306,13 +321,9 @@ ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std:
     : job_(job),
       localLabelChar_(job.localLabelChar),
       original_(text),
-      text_(text),
+      text_(withoutTrailingSpace(text)),
       fileName_(fileName),
-      line_(line) {
-  while (!text_.empty() && isSpace(text_.back())) {
-    text_.remove_suffix(1);
-  }
-}
+      line_(line) {}
 
 std::uint32_t ExpressionParser::parseWhole() {
   if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
@@ -463,26 +474,28 @@ std::uint32_t ExpressionParser::valueOfName(std::size_t end) {
   const std::string_view name = slice(text_, pos_, end);
   pos_ = end;
   if (job_.symbols) {
-    const auto [symbol, added] = job_.symbols->tryEmplace(symbolKey(name), Symbol{SYM_EQUATE, 0});
-    if (!added) {
+    const HashedKey key = symbolKey(name);
+    if (const Symbol* symbol = std::as_const(*job_.symbols).find(key.text, key.hash)) {
       return symbol->value;
     }
+    job_.symbols->tryEmplace(key.text, key.hash, Symbol{SYM_EQUATE, 0});
   }
   fail(201, job_.qualifyLocalLabel(name));
   return 0;
 }
 
 // Keys that fit are built in the parser's own buffer, which costs no string
-// operations; a longer one goes to the job's growing buffer.
-std::string_view ExpressionParser::symbolKey(std::string_view name) {
+// operations, and hashed in the same pass; a longer one goes to the job's growing
+// buffer.
+ExpressionParser::HashedKey ExpressionParser::symbolKey(std::string_view name) {
   const SymbolKeyRule rule = symbolKeyRuleOf(job_);
   const std::size_t length = rule.lengthOf(name);
   if (length > keyBuffer_.size()) {
     job_.buildSymbolKey(name, job_.exprKey);
-    return job_.exprKey;
+    return {job_.exprKey, SymbolMap::hash(job_.exprKey)};
   }
-  rule.write(name, keyBuffer_.data());
-  return {keyBuffer_.data(), length};
+  const std::uint32_t hash = rule.write(name, keyBuffer_.data());
+  return {{keyBuffer_.data(), length}, hash};
 }
 
 // Only the first error of an evaluation is reported; it also stops every level.

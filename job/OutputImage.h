@@ -1,8 +1,10 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -25,6 +27,26 @@ public:
     length_ = std::max(length_, position_);
   }
   void writeByte(std::uint8_t byte) { write({&byte, 1}); }
+  // Writes the `count` low bytes of `value`, low byte first: an instruction
+  // gathered into one number. count is at most 8.
+  void writeLowBytes(std::uint64_t value, std::size_t count) {
+    if constexpr (std::endian::native == std::endian::little) {
+      // At the end of the image with a word's room to spare, the whole word is
+      // stored at once: the bytes past the written ones land past the length,
+      // where the store holds zeros, and zeros are what they get.
+      if (position_ == length_ && store_.size() - position_ >= sizeof value) {
+        const std::uint64_t written = count < sizeof value ? value & ((std::uint64_t{1} << (8 * count)) - 1) : value;
+        std::memcpy(store_.data() + position_, &written, sizeof written);
+        position_ += count;
+        length_ = position_;
+        return;
+      }
+    }
+    std::uint8_t* out = claim(count);
+    for (std::size_t i = 0; i < count; ++i) {
+      out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+  }
   void seek(std::size_t offset) { position_ = offset; }
   // Makes room for this many bytes in all, so that writing them does not copy the image.
   void reserve(std::size_t length) {
@@ -42,6 +64,16 @@ public:
   std::vector<std::uint8_t> detach();
 
 private:
+  // Moves the position past the next `count` bytes and returns where they go.
+  std::uint8_t* claim(std::size_t count) {
+    const std::size_t start = position_;
+    position_ += count;
+    if (position_ > store_.size()) {
+      makeRoomFor(position_);
+    }
+    length_ = std::max(length_, position_);
+    return store_.data() + start;
+  }
   void makeRoomFor(std::size_t end);
 
   std::vector<std::uint8_t> store_;  // the bytes, then zeros

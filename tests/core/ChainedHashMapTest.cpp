@@ -124,6 +124,44 @@ TEST(ChainedHashMap, ManyKeysStayReachable) {
   EXPECT_EQ(visited, 20000u);
 }
 
+// Keys are compared a word at a time; keys of every length up to past two words
+// must still differ when any one character does, wherever it stands.
+TEST(ChainedHashMap, KeysOfEveryLengthDifferInAnyOneCharacter) {
+  for (std::size_t length = 0; length <= 20; ++length) {
+    Map map(1);  // one chain, so every key is compared with every other
+    const std::string base(length, 'k');
+    map.set(base, -1);
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string changed = base;
+      changed[at] = 'K';
+      EXPECT_TRUE(map.set(changed, static_cast<int>(at))) << length << " " << at;
+    }
+    ASSERT_EQ(map.size(), length + 1);
+    EXPECT_EQ(*map.find(base), -1) << length;
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string changed = base;
+      changed[at] = 'K';
+      ASSERT_NE(map.find(changed), nullptr);
+      EXPECT_EQ(*map.find(changed), static_cast<int>(at)) << length << " " << at;
+    }
+    EXPECT_FALSE(map.contains(base + "k"));
+  }
+}
+
+// A key hashed while it was built is found and entered as a plain key is.
+TEST(ChainedHashMap, LookupsWithTheHashGivenAgreeWithPlainOnes) {
+  Map map(17);
+  const std::string key = "a_longer_symbol_name_7";
+  EXPECT_EQ(std::as_const(map).find(key, Map::hash(key)), nullptr);
+  const auto [value, added] = map.tryEmplace(key, Map::hash(key), 5);
+  EXPECT_TRUE(added);
+  EXPECT_EQ(*value, 5);
+  EXPECT_EQ(map.find(key), value);
+  EXPECT_EQ(std::as_const(map).find(key, Map::hash(key)), value);
+  EXPECT_FALSE(map.tryEmplace(key, Map::hash(key), 6).second);
+  EXPECT_EQ(*map.find(key), 5);
+}
+
 }  // namespace
 
 // Past a few keys per bucket lookups go through an index; what the map holds and

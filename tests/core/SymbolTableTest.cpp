@@ -2,8 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/AssemblerSettings.h"
+#include "core/SymbolKey.h"
 #include "tests/support/TestJob.h"
 
 namespace {
@@ -73,6 +75,32 @@ TEST(SymbolTable, KeyFoldsModuleAndNameOnlyWhenCaseInsensitive) {
   exact->moduleName = "Sprite";
   EXPECT_EQ(exact->symbolKey("@loop"), "Sprite@loop");
   EXPECT_EQ(exact->symbolKey("Start"), "Start");
+}
+
+// The evaluator looks keys up by the hash the rule works out while writing them,
+// so that hash must be the map's own hash of the key written.
+TEST(SymbolTable, KeyRuleHashesTheKeyItWrites) {
+  struct Case {
+    std::string_view module;
+    bool foldCase;
+    std::string_view name;
+    std::string_view key;
+  };
+  const Case cases[] = {
+      {"", true, "start", "START"},
+      {"Sprite", true, "@loop", "SPRITE@LOOP"},
+      {"Sprite", false, "@loop", "Sprite@loop"},
+      {"Sprite", false, "x@y", "x@y"},
+      {"", true, "", ""},
+      {"m", true, "\xE9t\xE9_9", "\xE9T\xE9_9"},  // only a-z are folded
+  };
+  for (const Case& c : cases) {
+    const SymbolKeyRule rule{c.module, '@', c.foldCase};
+    std::string key(rule.lengthOf(c.name), '\0');
+    const std::uint32_t hash = rule.write(c.name, key.data());
+    EXPECT_EQ(key, c.key) << c.name;
+    EXPECT_EQ(hash, SymbolMap::hash(c.key)) << c.name;
+  }
 }
 
 TEST(SymbolTable, RedefiningWithTheSameValueIsSilent) {

@@ -63,6 +63,23 @@ TEST(EvaluatorPrimaries, NumbersEndAtTheirSuffixOrAnOperator) {
   });
 }
 
+// Decimal digits are read on their own first; what follows them decides whether
+// the run is read again as hexadecimal or binary digits.
+TEST(EvaluatorPrimaries, DecimalDigitsFollowedByHexDigitsOrSuffixes) {
+  expectCases({
+      {"99", 99, ""},
+      {"19h", 0x19, ""},
+      {"1eh", 0x1E, ""},
+      {"10b1h", 0x10B1, ""},
+      {"1e", 1, illegal("1e")},
+      {"19b", 19, illegal("19b")},
+      {"110bh", 0x110B, ""},
+      {"4294967297", 1, ""},  // decimal digits beyond 32 bits wrap
+      {"99+1", 100, ""},
+      {"9 ", 9, ""},
+  });
+}
+
 TEST(EvaluatorPrimaries, LocationCounter) {
   expectCases({
       {"$", PC, ""},

@@ -55,4 +55,40 @@ TEST(OutputImage, RoomMadeInAdvanceHoldsNoBytes) {
   EXPECT_EQ(asVector(image.bytes()), (std::vector<std::uint8_t>{0, 0, 9}));
 }
 
+// An instruction is written as the low bytes of one number: at the end of the
+// image with room to spare, near the end of the store, over older bytes after a
+// seek back and past the end after a seek forward. Only the bytes asked for are
+// ever written, and a gap left behind reads as zeros.
+TEST(OutputImage, WritesTheLowBytesOfANumber) {
+  struct Case {
+    std::size_t room;        // made in advance
+    std::size_t seekTo;      // after four bytes 0xAA were written
+    std::uint64_t value;
+    std::size_t count;
+    std::vector<std::uint8_t> expected;
+  };
+  const Case cases[] = {
+      {64, 4, 0x8877665544332211u, 3, {0xAA, 0xAA, 0xAA, 0xAA, 0x11, 0x22, 0x33}},
+      {64, 4, 0x8877665544332211u, 8, {0xAA, 0xAA, 0xAA, 0xAA, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}},
+      {64, 4, 0x01, 0, {0xAA, 0xAA, 0xAA, 0xAA}},
+      {6, 4, 0x332211, 2, {0xAA, 0xAA, 0xAA, 0xAA, 0x11, 0x22}},  // no word's room left
+      {64, 1, 0xFFFF0211, 2, {0xAA, 0x11, 0x02, 0xAA}},           // over older bytes
+      {64, 6, 0x2211, 2, {0xAA, 0xAA, 0xAA, 0xAA, 0, 0, 0x11, 0x22}},
+  };
+  for (const Case& c : cases) {
+    OutputImage image;
+    image.reserve(c.room);
+    image.write(std::vector<std::uint8_t>(4, 0xAA));
+    image.seek(c.seekTo);
+    image.writeLowBytes(c.value, c.count);
+    EXPECT_EQ(asVector(image.bytes()), c.expected) << c.seekTo << " " << c.count;
+    // Whatever the word held above the bytes written stays out of the image.
+    image.seek(image.length() + 2);
+    image.writeByte(0x77);
+    const std::size_t end = image.length();
+    EXPECT_EQ(image.bytes()[end - 3], 0) << c.seekTo << " " << c.count;
+    EXPECT_EQ(image.bytes()[end - 2], 0) << c.seekTo << " " << c.count;
+  }
+}
+
 }  // namespace
