@@ -31,6 +31,25 @@ TEST(SourceLines, LineEndsAndLength) {
   expectOutcomes(cases);
 }
 
+// A CR LF pair counts as the one line feed it is read as, also where the length
+// limit falls between its two characters or just before it; a carriage return
+// anywhere else is kept.
+TEST(SourceLines, CarriageReturnsAtTheLengthLimit) {
+  const SourceCase cases[] = {
+      {letters(252) + "\r\nnop\r\n", letters(252) + "\nnop\n", "1 2"},
+      {letters(253) + "\r\nnop\n", letters(253) + "\nnop\n", "1 2"},
+      {letters(254) + "\r\nnop\n", letters(253) + "\nnop\n", "1 3", TOO_LONG},
+      {letters(300) + "\r\nnop\r\n", letters(253) + "\n" + letters(46) + "\nnop\n", "1 2 3", TOO_LONG},
+      {letters(253) + "\rx\n", letters(253) + "\nx\n", "1 2", TOO_LONG},
+      {"\r\n\r\nnop\r\n", "nop\n", "3"},
+      {"nop\r\r\n", "nop\r\n", "1"},
+      {"nop\r", "nop\r\n", "1"},
+      {"nop ;x\r\nhalt\r\n", "nop \nhalt\n", "1 2"},
+      {"ld a,\0\r\n"s, "ld a,\0\n"s, "1"},
+  };
+  expectOutcomes(cases);
+}
+
 TEST(SourceLines, CommentsEndAtTheFirstFreeSemicolon) {
   const SourceCase cases[] = {
       {"nop ; comment\n", "nop \n", "1"},
