@@ -1,6 +1,5 @@
 #include "core/MnemonicForms.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "core/InstructionEncoder.h"
@@ -56,6 +55,7 @@ ArgumentLayout soleArgument(std::size_t start, std::size_t length) {
 
 MnemonicForms::MnemonicForms(std::span<const TableEntry* const> entries) {
   filters_.reserve(entries.size());
+  forms_.reserve(entries.size());
   for (const TableEntry* entry : entries) {
     const std::string_view pattern = entry->argPattern;
     if (pattern.empty() && bare_ == nullptr) {
@@ -93,15 +93,22 @@ void MnemonicForms::forEachListOf(std::string_view pattern, Visit&& visit) const
   }
 }
 
-// Patterns are a few characters long, so the counts fit a byte.
+// Patterns are a few characters long: a plain loop beats calls to search them,
+// and the counts fit a byte.
 MnemonicForms::Form MnemonicForms::formOf(const TableEntry* entry) {
   const std::string_view pattern = entry->argPattern;
-  const auto wildcards = static_cast<std::uint8_t>(std::min<std::ptrdiff_t>(std::ranges::count(pattern, '*'), 2));
-  if (wildcards != 1 || pattern.size() > UINT8_MAX) {
-    return {entry, wildcards};
+  std::size_t wildcards = 0;
+  std::size_t wildcard = 0;  // where the first one stands
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '*' && wildcards++ == 0) {
+      wildcard = i;
+    }
   }
-  const std::size_t wildcard = pattern.find('*');
-  return {entry, 1, static_cast<std::uint8_t>(wildcard), static_cast<std::uint8_t>(pattern.size() - wildcard - 1)};
+  if (wildcards != 1 || pattern.size() > UINT8_MAX) {
+    return {entry, wildcards == 0 ? NO_ARGUMENTS : UNKNOWN_ARGUMENTS};
+  }
+  return {entry, UNKNOWN_ARGUMENTS, true, static_cast<std::uint8_t>(wildcard),
+          static_cast<std::uint8_t>(pattern.size() - wildcard - 1)};
 }
 
 // A fit decided without a walk shows the argument only in a text without white
@@ -109,11 +116,8 @@ MnemonicForms::Form MnemonicForms::formOf(const TableEntry* entry) {
 // the text, so the argument is what those before and after the wildcard leave.
 FormMatch MnemonicForms::fitWithoutWalk(const Form& form, std::string_view operands, std::string_view text,
                                         bool plain) {
-  if (form.wildcards == 0) {
-    return {form.entry, NO_ARGUMENTS};
-  }
-  if (form.wildcards > 1 || !plain || operands.size() > ARGUMENT_MAX) {
-    return {form.entry, UNKNOWN_ARGUMENTS};
+  if (!(form.soleWildcard && plain && operands.size() <= ARGUMENT_MAX)) {
+    return {form.entry, form.unlessSole};
   }
   const auto textStart = static_cast<std::size_t>(text.data() - operands.data());
   return {form.entry, soleArgument(textStart + form.before, text.size() - form.before - form.after)};
@@ -122,11 +126,8 @@ FormMatch MnemonicForms::fitWithoutWalk(const Form& form, std::string_view opera
 // What the matcher's wildcard took may end in white space before the character
 // that stopped it.
 FormMatch MnemonicForms::walkedFit(const Form& form, std::string_view operands, std::string_view taken) {
-  if (form.wildcards == 0) {
-    return {form.entry, NO_ARGUMENTS};
-  }
-  if (form.wildcards > 1 || operands.size() > ARGUMENT_MAX) {
-    return {form.entry, UNKNOWN_ARGUMENTS};
+  if (!(form.soleWildcard && operands.size() <= ARGUMENT_MAX)) {
+    return {form.entry, form.unlessSole};
   }
   const std::string_view argument = trimSpace(taken);
   return {form.entry, soleArgument(static_cast<std::size_t>(argument.data() - operands.data()), argument.size())};

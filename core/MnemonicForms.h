@@ -46,11 +46,13 @@ private:
   static constexpr std::size_t MAX_CLASSES = 64;
   using KeyClasses = std::array<std::uint8_t, OperandShape::BLANK + 1>;
 
-  // A form's entry, how many wildcards its pattern holds (2 standing for two or
-  // more), and how many pattern characters stand before and after a sole one.
+  // A form's entry, what is known of its arguments unless it has a sole one (none
+  // without a wildcard, nothing for several), and how many pattern characters
+  // stand before and after a sole wildcard.
   struct Form {
     const TableEntry* entry = nullptr;
-    std::uint8_t wildcards = 0;
+    ArgumentLayout unlessSole;
+    bool soleWildcard = false;
     std::uint8_t before = 0;
     std::uint8_t after = 0;
   };
