@@ -31,6 +31,7 @@ public:
       : job_(job), entry_(entry), lineIndex_(lineIndex), checkIndirection_(checkIndirection) {}
 
   void readArguments(std::string_view text);
+  void takeArgument(std::string_view argument);
   void emit(OutputImage& image);
 
 private:
@@ -91,14 +92,13 @@ void InstructionEncoder::readArguments(std::string_view text) {
       return;
     }
     p = skipSpace(text, p);
-    ++argCount_;
     const std::size_t start = p;
     q = wildcard + 1;
     p = argumentEnd(text, p, argumentStop(pattern, q));
     if (p == text.size() && q < pattern.size()) {
       return;
     }
-    mergeArgument(evaluateArgument(argumentText(slice(text, start, p), q)));
+    takeArgument(argumentText(slice(text, start, p), q));
     // Steps over the text character that matched the pattern character after the argument.
     if (q == pattern.size() || p >= text.size()) {
       return;
@@ -106,6 +106,11 @@ void InstructionEncoder::readArguments(std::string_view text) {
     ++p;
     ++q;
   }
+}
+
+void InstructionEncoder::takeArgument(std::string_view argument) {
+  ++argCount_;
+  mergeArgument(evaluateArgument(argument));
 }
 
 // The whole argument has been passed over already, so cutting it never leaves the
@@ -238,11 +243,17 @@ void InstructionEncoder::emit(OutputImage& image) {
 
 }  // namespace
 
-void encodeInstruction(AssemblyJob& job, const TableEntry& entry, std::optional<std::string_view> operands,
-                       int lineIndex, OutputImage& image, bool checkIndirection) {
+void encodeInstruction(AssemblyJob& job, const TableEntry& entry, InstructionOperands operands, int lineIndex,
+                       OutputImage& image, bool checkIndirection) {
   InstructionEncoder encoder(job, entry, lineIndex, checkIndirection);
-  if (operands) {
-    encoder.readArguments(*operands);
+  if (operands.text && operands.layout.kind != ArgumentLayout::Kind::NONE) {
+    const std::string_view text = *operands.text;
+    const ArgumentLayout layout = operands.layout;
+    if (layout.kind == ArgumentLayout::Kind::SOLE) {
+      encoder.takeArgument(slice(text, layout.start, layout.start + layout.length));
+    } else {
+      encoder.readArguments(text);
+    }
   }
   encoder.emit(image);
 }

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "core/InstructionEncoder.h"
 #include "core/OperandMatcher.h"
+#include "core/OperandText.h"
 
 namespace {
 
@@ -37,10 +39,23 @@ std::pair<std::size_t, std::size_t> classRange(std::optional<int> key, const Key
   return {own, own + 1};
 }
 
+constexpr ArgumentLayout UNKNOWN_ARGUMENTS{};
+constexpr ArgumentLayout NO_ARGUMENTS{ArgumentLayout::Kind::NONE};
+
+// A sole argument within operands of at most ARGUMENT_MAX characters, whose offsets
+// therefore fit a byte; an empty one stays unknown.
+ArgumentLayout soleArgument(std::size_t start, std::size_t length) {
+  if (length == 0) {
+    return UNKNOWN_ARGUMENTS;
+  }
+  return {ArgumentLayout::Kind::SOLE, static_cast<std::uint8_t>(start), static_cast<std::uint8_t>(length)};
+}
+
 }  // namespace
 
 MnemonicForms::MnemonicForms(std::span<const TableEntry* const> entries) {
   filters_.reserve(entries.size());
+  forms_.reserve(entries.size());
   for (const TableEntry* entry : entries) {
     const std::string_view pattern = entry->argPattern;
     if (pattern.empty() && bare_ == nullptr) {
@@ -49,8 +64,8 @@ MnemonicForms::MnemonicForms(std::span<const TableEntry* const> entries) {
     classify(keyAt(pattern, false), firstClass_, firstClassCount_, MAX_CLASSES);
     classify(keyAt(pattern, true), lastClass_, lastClassCount_, MAX_CLASSES);
     filters_.emplace_back(pattern);
+    forms_.push_back(formOf(entry));
   }
-  entries_.assign(entries.begin(), entries.end());
   std::vector<std::uint32_t> counts(firstClassCount_ * lastClassCount_, 0);
   for (const TableEntry* entry : entries) {
     forEachListOf(entry->argPattern, [&counts](std::size_t list) { ++counts[list]; });
@@ -78,9 +93,49 @@ void MnemonicForms::forEachListOf(std::string_view pattern, Visit&& visit) const
   }
 }
 
-const TableEntry* MnemonicForms::firstMatch(std::optional<std::string_view> operands) const {
+// Patterns are a few characters long: a plain loop beats calls to search them,
+// and the counts fit a byte.
+MnemonicForms::Form MnemonicForms::formOf(const TableEntry* entry) {
+  const std::string_view pattern = entry->argPattern;
+  std::size_t wildcards = 0;
+  std::size_t wildcard = 0;  // where the first one stands
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '*' && wildcards++ == 0) {
+      wildcard = i;
+    }
+  }
+  if (wildcards != 1 || pattern.size() > UINT8_MAX) {
+    return {entry, wildcards == 0 ? NO_ARGUMENTS : UNKNOWN_ARGUMENTS};
+  }
+  return {entry, UNKNOWN_ARGUMENTS, true, static_cast<std::uint8_t>(wildcard),
+          static_cast<std::uint8_t>(pattern.size() - wildcard - 1)};
+}
+
+// A fit decided without a walk shows the argument only in a text without white
+// space: there each pattern character but the wildcard stands for one character of
+// the text, so the argument is what those before and after the wildcard leave.
+FormMatch MnemonicForms::fitWithoutWalk(const Form& form, std::string_view operands, std::string_view text,
+                                        bool plain) {
+  if (!(form.soleWildcard && plain && operands.size() <= ARGUMENT_MAX)) {
+    return {form.entry, form.unlessSole};
+  }
+  const auto textStart = static_cast<std::size_t>(text.data() - operands.data());
+  return {form.entry, soleArgument(textStart + form.before, text.size() - form.before - form.after)};
+}
+
+// What the matcher's wildcard took may end in white space before the character
+// that stopped it.
+FormMatch MnemonicForms::walkedFit(const Form& form, std::string_view operands, std::string_view taken) {
+  if (!(form.soleWildcard && operands.size() <= ARGUMENT_MAX)) {
+    return {form.entry, form.unlessSole};
+  }
+  const std::string_view argument = trimSpace(taken);
+  return {form.entry, soleArgument(static_cast<std::size_t>(argument.data() - operands.data()), argument.size())};
+}
+
+FormMatch MnemonicForms::match(std::optional<std::string_view> operands) const {
   if (!operands) {
-    return bare_;
+    return {bare_, NO_ARGUMENTS};
   }
   const std::string_view text = significantOperands(*operands);
   const OperandShape shape = shapeOf(text);
@@ -90,10 +145,16 @@ const TableEntry* MnemonicForms::firstMatch(std::optional<std::string_view> oper
   for (std::uint32_t i = listStart_[list]; i < listStart_[list + 1]; ++i) {
     const std::uint32_t form = members_[i];
     const PatternFilter& filter = filters_[form];
-    if (filter.admits(shape) && (filter.decisive() || (plain && filter.fitsPlainMiddle(text)) ||
-                                 matchOperands(text, entries_[form]->argPattern))) {
-      return entries_[form];
+    if (!filter.admits(shape)) {
+      continue;
+    }
+    if (filter.decisive() || (plain && filter.fitsPlainMiddle(text))) {
+      return fitWithoutWalk(forms_[form], *operands, text, plain);
+    }
+    std::string_view taken;
+    if (matchOperands(text, forms_[form].entry->argPattern, &taken)) {
+      return walkedFit(forms_[form], *operands, taken);
     }
   }
-  return nullptr;
+  return {nullptr, UNKNOWN_ARGUMENTS};
 }

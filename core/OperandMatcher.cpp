@@ -3,21 +3,29 @@
 #include "core/OperandText.h"
 #include "core/OperandWalker.h"
 #include "frontend/CharClass.h"
+#include "frontend/TextScan.h"
 
-bool matchOperands(std::optional<std::string_view> operands, std::string_view pattern) {
+bool matchOperands(std::optional<std::string_view> operands, std::string_view pattern,
+                   std::string_view* firstArgument) {
   if (!operands) {
     return pattern.empty();
   }
   const std::string_view text = *operands;
+  bool anyTaken = false;
   std::size_t p = 0;
   std::size_t q = 0;
   while (true) {
     p = skipSpace(text, p);
     if (q < pattern.size() && pattern[q] == '*') {
       ++q;
+      const std::size_t start = p;
       p = argumentEnd(text, p, argumentStop(pattern, q));
       if (p == text.size() && q < pattern.size()) {
         return false;
+      }
+      if (firstArgument != nullptr && !anyTaken) {
+        *firstArgument = slice(text, start, p);
+        anyTaken = true;
       }
     } else if (p == text.size() || q == pattern.size()) {
       return p == text.size() && q == pattern.size();

@@ -123,15 +123,14 @@ void PassOne::assembleInstruction(std::string_view word, std::optional<std::stri
     job_.report(400, lineIndex_, word);
     return;
   }
-  const TableEntry* entry = forms->firstMatch(operands);
-  if (entry == nullptr) {
+  const FormMatch match = forms->match(operands);
+  if (match.entry == nullptr) {
     job_.report(401, lineIndex_, word);
     return;
   }
-  job_.pc = static_cast<std::uint16_t>(job_.pc + entry->size);
-  job_.codeBytes += entry->size;
-  job_.source->setEntry(lineIndex_, entry);
-  job_.source->setEmits(lineIndex_, 1);
+  job_.pc = static_cast<std::uint16_t>(job_.pc + match.entry->size);
+  job_.codeBytes += match.entry->size;
+  job_.source->setInstruction(lineIndex_, match.entry, match.arguments);
 }
 
 // The preprocessor always leaves a line; a source buffer filled some other way may

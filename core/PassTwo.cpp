@@ -25,7 +25,7 @@ void assembleLine(AssemblyJob& job, std::string_view line, const LineRecord& rec
     job.directivePassTwo(word, statement.rest, lineIndex, image);
   } else if (isLetter(word.front())) {
     if (record.entry) {
-      encodeInstruction(job, *record.entry, statement.rest, lineIndex, image, checkIndirection);
+      encodeInstruction(job, *record.entry, {statement.rest, record.arguments}, lineIndex, image, checkIndirection);
     }
   }
 }

@@ -45,7 +45,9 @@ const std::string& SourceBuffer::fileNameOf(int lineIndex) const {
 
 int SourceBuffer::lineNumberOf(int lineIndex) const { return lines_[static_cast<std::size_t>(lineIndex)].lineNumber; }
 
-void SourceBuffer::setEmits(int lineIndex, int value) { lines_[static_cast<std::size_t>(lineIndex)].emits = value; }
+void SourceBuffer::setEmits(int lineIndex, int value) {
+  lines_[static_cast<std::size_t>(lineIndex)].emits = static_cast<std::uint8_t>(value != 0);
+}
 
 int SourceBuffer::emitsOf(int lineIndex) const { return lines_[static_cast<std::size_t>(lineIndex)].emits; }
 
@@ -57,8 +59,11 @@ StatementSpan SourceBuffer::statementOf(int lineIndex) const {
   return lines_[static_cast<std::size_t>(lineIndex)].statement;
 }
 
-void SourceBuffer::setEntry(int lineIndex, const TableEntry* entry) {
-  lines_[static_cast<std::size_t>(lineIndex)].entry = entry;
+void SourceBuffer::setInstruction(int lineIndex, const TableEntry* entry, ArgumentLayout arguments) {
+  LineRecord& record = lines_[static_cast<std::size_t>(lineIndex)];
+  record.entry = entry;
+  record.emits = 1;
+  record.arguments = arguments;
 }
 
 const TableEntry* SourceBuffer::entryOf(int lineIndex) const {

@@ -23,7 +23,7 @@ public:
   bool isIncluded(std::string_view path) const;
   // The writes are made once for every line and are kept here to be inlined.
   int addLine(std::uint32_t fileIndex, int lineNumber) {
-    lines_.push_back(LineRecord{fileIndex, lineNumber, 0, StatementSpan{}, nullptr});
+    lines_.push_back(LineRecord{fileIndex, lineNumber, StatementSpan{}, 0, ArgumentLayout{}, nullptr});
     return static_cast<int>(lines_.size() - 1);
   }
   void writeLine(std::string_view text) { text_.append(text); }
@@ -35,7 +35,7 @@ public:
     if (line.size() <= UINT8_MAX && !line.empty() && line.back() == '\n') {
       span.lineLength = static_cast<std::uint8_t>(line.size());
     }
-    lines_.push_back(LineRecord{fileIndex, lineNumber, 0, span, nullptr});
+    lines_.push_back(LineRecord{fileIndex, lineNumber, span, 0, ArgumentLayout{}, nullptr});
   }
   // Makes room ahead for about this much more text and this many more lines (a
   // file's worth), so that the buffer is not copied as it grows. Room grows at
@@ -54,7 +54,9 @@ public:
   int emitsOf(int lineIndex) const;
   void setStatement(int lineIndex, StatementSpan statement);
   StatementSpan statementOf(int lineIndex) const;
-  void setEntry(int lineIndex, const TableEntry* entry);
+  // Marks an instruction line for pass 2 with the form pass 1 matched and what it
+  // learned of the arguments.
+  void setInstruction(int lineIndex, const TableEntry* entry, ArgumentLayout arguments);
   const TableEntry* entryOf(int lineIndex) const;
 
   const std::vector<std::string>& files() const { return files_; }

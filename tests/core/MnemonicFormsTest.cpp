@@ -9,8 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/InstructionEncoder.h"
 #include "core/MnemonicIndex.h"
 #include "core/OperandMatcher.h"
+#include "core/OperandText.h"
 #include "tests/support/TestJob.h"
 
 namespace {
@@ -77,6 +79,79 @@ TEST_F(MnemonicFormsOfTheTable, PickTheEntryAScanInFileOrderPicks) {
   for (const TableEntry& entry : job.instructionTable) {
     for (const std::string& text : textsFor(entry.argPattern, random)) {
       expectSameAsScan(entry.mnemonic, text);
+    }
+  }
+}
+
+// Whatever path found the fit, a known sole argument is the one the matcher's walk
+// cuts, trimmed, and a form without wildcards is known to take no argument.
+TEST_F(MnemonicFormsOfTheTable, KnowOnlyArgumentsTheWalkAgreesWith) {
+  std::mt19937 random(77);
+  for (const TableEntry& entry : job.instructionTable) {
+    for (const std::string& text : textsFor(entry.argPattern, random)) {
+      const FormMatch match = index.formsFor(entry.mnemonic)->match(text);
+      if (match.entry == nullptr) {
+        continue;
+      }
+      const std::string_view pattern = match.entry->argPattern;
+      std::string_view walked;
+      ASSERT_TRUE(matchOperands(text, pattern, &walked)) << text;
+      const ArgumentLayout layout = match.arguments;
+      if (pattern.find('*') == std::string_view::npos) {
+        EXPECT_EQ(layout.kind, ArgumentLayout::Kind::NONE) << text;
+      } else if (layout.kind == ArgumentLayout::Kind::SOLE) {
+        EXPECT_EQ(std::ranges::count(pattern, '*'), 1) << pattern;
+        EXPECT_EQ(std::string_view(text).substr(layout.start, layout.length), trimSpace(walked))
+            << entry.mnemonic.view() << " [" << text << "] as " << pattern;
+      } else {
+        EXPECT_EQ(layout.kind, ArgumentLayout::Kind::UNKNOWN) << text;
+      }
+    }
+  }
+}
+
+struct LayoutCase {
+  const char* mnemonic;
+  std::optional<std::string_view> operands;
+  ArgumentLayout::Kind kind;
+  std::string_view argument;  // the sole argument when known
+};
+
+// The fast paths only know an argument in operands without white space; the walk
+// knows it wherever it went. Empty arguments, several arguments and operands long
+// enough to need a cut are left to pass 2.
+TEST_F(MnemonicFormsOfTheTable, KnowTheSoleArgumentWhereTheFitShowedIt) {
+  using enum ArgumentLayout::Kind;
+  const std::string longOperand(ARGUMENT_MAX + 1, '1');
+  const std::string longestOperand(ARGUMENT_MAX, '1');
+  const std::string longBlanks = "5" + std::string(ARGUMENT_MAX, ' ');
+  for (const LayoutCase& c : std::vector<LayoutCase>{
+           {"NOP", std::nullopt, NONE, ""},
+           {"LD", "a,b", NONE, ""},
+           {"LD", "a,5", SOLE, "5"},
+           {"LD", "  a,5   ", SOLE, "5"},
+           {"LD", "a, 5", UNKNOWN, ""},
+           {"LD", "a,(ix+5)", SOLE, "+5"},
+           {"LD", "a,( ix + 5 ) ", SOLE, "+ 5"},
+           {"LD", "a,(ix+(1))", SOLE, "+(1)"},
+           {"LD", "a,(ix)", UNKNOWN, ""},
+           {"LD", "(ix+5),7", UNKNOWN, ""},
+           {"BIT", "3,(ix+1)", UNKNOWN, ""},
+           {"BIT", "3,a", SOLE, "3"},
+           {"OUT", "(','),a", SOLE, "','"},
+           {"OUT", "(c),a", NONE, ""},
+           {"JP", "(hl)", NONE, ""},
+           {"JP", "(1234h)", SOLE, "(1234h)"},
+           {"JP", longestOperand, SOLE, longestOperand},
+           {"JP", longOperand, UNKNOWN, ""},
+           {"JP", longBlanks, UNKNOWN, ""},
+       }) {
+    const FormMatch match = index.formsFor(c.mnemonic)->match(c.operands);
+    const std::string shown = std::string(c.mnemonic) + " [" + std::string(c.operands.value_or("(none)")) + "]";
+    ASSERT_NE(match.entry, nullptr) << shown;
+    EXPECT_EQ(match.arguments.kind, c.kind) << shown;
+    if (c.kind == SOLE) {
+      EXPECT_EQ(c.operands->substr(match.arguments.start, match.arguments.length), c.argument) << shown;
     }
   }
 }
