@@ -230,12 +230,15 @@ void InstructionEncoder::emit(OutputImage& image) {
     argValue_ &= 0x00FF;
   }
   argValue_ |= entry_.orMask;
-  const std::uint32_t opcode = opcodeWithBitNumber();
   // The opcode's bytes come first, low byte first, then the argument's; bytes past
   // the opcode's four or the argument's two are zeros. So the instruction is the
-  // low bytes of one number, written in one piece. The table never sizes an entry
-  // past MAX_INSTRUCTION_BYTES; the limits keep the shift defined if one did.
+  // low bytes of one number, written in one piece. Only the entry's opcode bytes
+  // are written: an opcode wider than that (from .ADDINSTR, or a bit number added
+  // above a one-byte opcode) must not reach the argument's bytes. The table never
+  // sizes an entry past MAX_INSTRUCTION_BYTES; the limits keep the shifts defined
+  // if one did.
   const std::size_t opcodeBytes = bytesWithin(entry_.opcodeSize);
+  const std::uint64_t opcode = opcodeWithBitNumber() & ((std::uint64_t{1} << (8 * opcodeBytes)) - 1);
   const std::size_t count = std::min(opcodeBytes + bytesWithin(entry_.argSize), MAX_INSTRUCTION_BYTES);
   image.writeLowBytes(opcode | (std::uint64_t{argValue_} << (8 * opcodeBytes)), count);
   job_.pc = static_cast<std::uint16_t>(job_.pc + entry_.size);

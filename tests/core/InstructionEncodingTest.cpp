@@ -46,6 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodingCase{{" nop", " jp $"}, "00 C3 01 00", {}},
                     EncodingCase{{" call later", " nop", "later: ret"}, "CD 04 00 00 C9", {}}));
 
+// Only as many opcode bytes as the entry has are written, however wide its opcode
+// or the bit number added to it.
+INSTANTIATE_TEST_SUITE_P(
+    WideOpcodes, Encoding,
+    testing::Values(EncodingCase{{" .addinstr foo * 123456 3 nop 1", " foo 0"}, "56 34 00", {}},
+                    EncodingCase{{" .addinstr bar *,* 40 2 zbit 1", " bar 1,5"}, "40 05", {}},
+                    EncodingCase{{" .addinstr baz * 12345678 5 nop 1", " baz 0"}, "78 56 34 00 00", {}},
+                    EncodingCase{{" .addinstr qux * 12345678 6 nop 1", " qux 0abcdh"}, "78 56 34 12 CD AB", {}}));
+
 INSTANTIATE_TEST_SUITE_P(
     RelativeJumps, Encoding,
     testing::Values(EncodingCase{{" jr $"}, "18 FE", {}},
