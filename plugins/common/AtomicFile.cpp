@@ -80,10 +80,12 @@ bool writeAndClose(FileHandle handle, std::span<const std::uint8_t> bytes) {
 }
 
 // An existing file is replaced only where it could have been overwritten in place, so
-// that a write-protected output stays protected.
+// that a write-protected output stays protected. Another run replacing the same
+// output may take the name away for a moment, and then there is nothing to protect.
 bool replaceable(const fs::path& target) {
   std::error_code error;
-  return !fs::exists(target, error) || FileHandle(std::fopen(target.c_str(), "r+b")) != nullptr;
+  return !fs::exists(target, error) || FileHandle(std::fopen(target.c_str(), "r+b")) != nullptr ||
+         !fs::exists(target, error);
 }
 
 // The new file keeps the permissions the user gave the old one.
@@ -101,8 +103,8 @@ bool takeOverPermissions(const fs::path& target, const fs::path& replacement) {
 // guard for programs that never sync), which costs more than assembling a small
 // source. So an existing output is first given a second name and unlinked from its
 // own, the new file is renamed into the free name, and the old one is removed last.
-// At no point does the name hold a partly written file. Where hard links are not
-// supported, the new file is renamed over the old one directly.
+// The name never holds a partly written file, though for a moment it holds none.
+// Where hard links are not supported, the new file is renamed over the old one.
 bool moveIntoPlace(const fs::path& replacement, const fs::path& target) {
   std::error_code error;
   NameNumbers numbers{nameSeed()};
@@ -112,13 +114,13 @@ bool moveIntoPlace(const fs::path& replacement, const fs::path& target) {
     fs::rename(replacement, target, error);
     return !error;
   }
-  bool placed = fs::remove(target, error);
-  if (placed) {
-    fs::rename(replacement, target, error);
-    placed = !error;
-  }
-  // A failed step puts the old file back, unless another file has taken the name
-  // meanwhile; its second name goes only once the name is held again.
+  // Another run replacing the same output may have unlinked the name already; the
+  // rename below then works all the same.
+  fs::remove(target, error);
+  fs::rename(replacement, target, error);
+  const bool placed = !error;
+  // A failed rename puts the old file back, unless another file has taken the
+  // name meanwhile; its second name goes only once the name is held again.
   if (!placed) {
     fs::create_hard_link(previous, target, error);
   }

@@ -8,9 +8,10 @@
 
 namespace calcfile {
 
-// Writes the bytes to a temporary file in the same directory and renames it over `path`
-// only when everything was written and closed; on any failure removes the temporary
-// file, leaves an existing `path` untouched and returns false.
+// Writes the bytes to a temporary file in the same directory and moves it into
+// `path`'s place only when everything was written and closed, so that `path` never
+// names a partly written file; on any failure removes the temporary file, leaves an
+// existing `path` untouched and returns false.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace calcfile
