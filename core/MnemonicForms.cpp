@@ -104,7 +104,8 @@ MnemonicForms::Form MnemonicForms::formOf(const TableEntry* entry) {
       wildcard = i;
     }
   }
-  if (wildcards != 1 || pattern.size() > UINT8_MAX) {
+  static_assert(PATTERN_MAX <= UINT8_MAX, "a pattern position fits in a byte");
+  if (wildcards != 1) {
     return {entry, wildcards == 0 ? NO_ARGUMENTS : UNKNOWN_ARGUMENTS};
   }
   return {entry, UNKNOWN_ARGUMENTS, true, static_cast<std::uint8_t>(wildcard),

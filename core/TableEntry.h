@@ -11,8 +11,8 @@ inline constexpr std::size_t MNEMONIC_MAX = 7;
 inline constexpr std::size_t PATTERN_MAX = 15;
 
 // A text of at most Capacity characters kept inside its owner. The table's words
-// have short fixed limits, so an entry holds them in place: it owns no memory of
-// its own, and the table fills, copies and frees its entries as plain bytes.
+// have short fixed limits, so an entry holds them in place and owns no memory of
+// its own: filling the table allocates nothing per entry.
 template <std::size_t Capacity>
 class BoundedText {
 public:
@@ -66,6 +66,6 @@ struct TableEntry {
   std::uint16_t orMask = 0;
 };
 
-// The table is filled at every start and freed at every exit; entries that are plain
-// bytes cost neither a constructor nor a destructor call apiece.
+// The table is filled at every start and freed at every exit; entries that own
+// nothing are freed without a destructor call apiece.
 static_assert(std::is_trivially_copyable_v<TableEntry> && std::is_trivially_destructible_v<TableEntry>);
