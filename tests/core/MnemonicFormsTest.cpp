@@ -179,24 +179,26 @@ TEST_F(MnemonicFormsOfTheTable, KnowOnlyTheTablesMnemonicsInAnyCase) {
   EXPECT_EQ(index.formsFor("LONGERTHANSEVEN"), nullptr);
 }
 
+// Appends one table line to the job's table, as .ADDINSTR does.
+void appendEntry(TestJob& job, const char* line) {
+  std::string text(line);
+  ASSERT_EQ(job.parseTableEntry(text), 1);
+}
+
 // Entries appended to the table later must take their place behind the earlier
 // ones in every list, and a new first character must still see the earlier
 // entries that start with a wildcard.
 TEST(MnemonicForms, TakeInAppendedEntriesBehindTheEarlierOnes) {
   TestJob job;
   MnemonicIndex index(job.instructionTable);
-  const auto append = [&job](const char* line) {
-    std::string text(line);
-    ASSERT_EQ(job.parseTableEntry(text), 1);
-  };
-  append("LD A,B 78 1 NONE 1");
-  append("LD *,C 79 2 NONE 1");
+  appendEntry(job, "LD A,B 78 1 NONE 1");
+  appendEntry(job, "LD *,C 79 2 NONE 1");
   EXPECT_EQ(index.formsFor("ld")->firstMatch("a,b"), &job.instructionTable[0]);
   EXPECT_EQ(index.formsFor("ld")->firstMatch("x,c"), &job.instructionTable[1]);
-  append("LD X,C 7A 1 NONE 1");
-  append("LD * 7B 2 NONE 1");
-  append("LD \"\" 7C 1 NONE 1");
-  append("LD \"\" 7D 1 NONE 1");
+  appendEntry(job, "LD X,C 7A 1 NONE 1");
+  appendEntry(job, "LD * 7B 2 NONE 1");
+  appendEntry(job, "LD \"\" 7C 1 NONE 1");
+  appendEntry(job, "LD \"\" 7D 1 NONE 1");
   const MnemonicForms* forms = index.formsFor("LD");
   EXPECT_EQ(forms->firstMatch("x,c"), &job.instructionTable[1]);
   EXPECT_EQ(forms->firstMatch("x,d"), &job.instructionTable[3]);
@@ -299,21 +301,17 @@ TEST(MnemonicForms, KeepTableOrderPastTheLimitOfCharacterClasses) {
 TEST(MnemonicForms, SortAgainWhenEntriesArriveAfterALookup) {
   TestJob job;
   MnemonicIndex index(job.instructionTable);
-  const auto append = [&job](const char* line) {
-    std::string text(line);
-    ASSERT_EQ(job.parseTableEntry(text), 1);
-  };
   const auto& table = job.instructionTable;
-  append("LD A,* 3E 2 NONE 1");
+  appendEntry(job, "LD A,* 3E 2 NONE 1");
   EXPECT_EQ(index.formsFor("ld")->firstMatch("a,5"), &table[0]);
   EXPECT_EQ(index.formsFor("ld")->firstMatch("(5),a"), nullptr);
   EXPECT_EQ(index.formsFor("xor"), nullptr);
-  append("LD (*),A 32 3 NONE 1");
-  append("XOR * EE 2 NONE 1");
+  appendEntry(job, "LD (*),A 32 3 NONE 1");
+  appendEntry(job, "XOR * EE 2 NONE 1");
   EXPECT_EQ(index.formsFor("ld")->firstMatch("(5),a"), &table[1]);
   EXPECT_EQ(index.formsFor("ld")->firstMatch("q"), nullptr);
-  append("LD * 01 2 NONE 1");
-  append("LD A,5 02 1 NONE 1");
+  appendEntry(job, "LD * 01 2 NONE 1");
+  appendEntry(job, "LD A,5 02 1 NONE 1");
   const MnemonicForms* forms = index.formsFor("Ld");
   EXPECT_EQ(forms->firstMatch("q"), &table[3]);
   EXPECT_EQ(forms->firstMatch("a,5"), &table[0]);
