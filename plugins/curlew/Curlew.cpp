@@ -1,9 +1,9 @@
 // curlew: the image as a TI-86 assembly program (.86p). quarn's default writer.
 #include <array>
 
-#include "job/PluginInterface.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
+#include "plugins/common/WriterExports.h"
 
 namespace {
 
@@ -27,11 +27,5 @@ constexpr calcfile::PlainWriterFormat FORMAT{
 
 }  // namespace
 
-QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                     char* extension) {
-  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
-}
-
-QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
-
-QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
+QUARN_WRITER_EXPORTS(, calcfile::savePlainVariableFile, FORMAT, DESCRIPTION,
+                     calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT))

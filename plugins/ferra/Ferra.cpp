@@ -4,9 +4,9 @@
 #include <span>
 #include <vector>
 
-#include "job/PluginInterface.h"
 #include "plugins/common/CompressedProgram.h"
 #include "plugins/common/FerraStream.h"
+#include "plugins/common/WriterExports.h"
 #include "plugins/ferra/DecompressorStub.h"
 #include "plugins/ferra/EntryAddress.h"
 
@@ -35,15 +35,4 @@ constexpr ferra::CompressedProgramFormat FORMAT{
 
 }  // namespace
 
-QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                     char* extension) {
-  return ferra::saveCompressedProgram(FORMAT, image, length, basePath, extension);
-}
-
-QUARN_PLUGIN_EXPORT const char* GetPluginDescription() {
-  return DESCRIPTION;
-}
-
-QUARN_PLUGIN_EXPORT int About() {
-  return ferra::showCompressedProgramAbout();
-}
+QUARN_WRITER_EXPORTS(, ferra::saveCompressedProgram, FORMAT, DESCRIPTION, ferra::showCompressedProgramAbout())

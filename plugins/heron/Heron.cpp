@@ -2,9 +2,9 @@
 // followed by lines of hexadecimal digits, two image bytes per line.
 #include <array>
 
-#include "job/PluginInterface.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
+#include "plugins/common/WriterExports.h"
 
 namespace {
 
@@ -53,11 +53,5 @@ constexpr calcfile::PlainWriterFormat FORMAT{
 
 }  // namespace
 
-QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                     char* extension) {
-  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
-}
-
-QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
-
-QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
+QUARN_WRITER_EXPORTS(, calcfile::savePlainVariableFile, FORMAT, DESCRIPTION,
+                     calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT))

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <array>
 
-#include "job/PluginInterface.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
+#include "plugins/common/WriterExports.h"
 
 namespace {
 
@@ -48,27 +48,11 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .variableDataFor = programData,
 };
 
-int savePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath, char* extension) {
-  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
-}
-
-int about() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
-
 }  // namespace
 
 // Some hosts look the names up with the leading underscore that cdecl decoration adds on
 // other platforms, so every operation is exported under both names.
-QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                     char* extension) {
-  return savePrgmFile(image, length, basePath, extension);
-}
-QUARN_PLUGIN_EXPORT int _SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                      char* extension) {
-  return savePrgmFile(image, length, basePath, extension);
-}
-
-QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
-QUARN_PLUGIN_EXPORT const char* _GetPluginDescription() { return DESCRIPTION; }
-
-QUARN_PLUGIN_EXPORT int About() { return about(); }
-QUARN_PLUGIN_EXPORT int _About() { return about(); }
+QUARN_WRITER_EXPORTS(, calcfile::savePlainVariableFile, FORMAT, DESCRIPTION,
+                     calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT))
+QUARN_WRITER_EXPORTS(_, calcfile::savePlainVariableFile, FORMAT, DESCRIPTION,
+                     calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT))
