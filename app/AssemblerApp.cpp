@@ -2,15 +2,11 @@
 
 #include <cstdio>
 
+#include "app/InstallLayout.h"
 #include "app/UsageText.h"
 #include "job/ProgramExit.h"
 #include "job/RunJob.h"
 #include "platform/StartUp.h"
-
-AssemblerSettings& appSettings() {
-  static AssemblerSettings settings;
-  return settings;
-}
 
 std::unique_ptr<AssemblyJob> AssemblerApp::createJob(const CommandLine& commandLine,
                                                      const AssemblerSettings& settings) {
@@ -35,7 +31,8 @@ int AssemblerApp::main(std::span<const std::string_view> arguments) {
     return EXIT_CANNOT_RUN;
   }
   try {
-    const JobStatus status = runJob(JobRequest{createJob(commandLine, appSettings()), commandLine.sourcePath});
+    const JobStatus status = runJob(
+        JobRequest{createJob(commandLine, settings_), commandLine.sourcePath, resolveRunSettings(settings_)});
     return status <= STATUS_WARNINGS ? EXIT_ASSEMBLED : EXIT_ASSEMBLY_FAILED;
   } catch (const ProgramExit& exit) {
     return exit.exitStatus;

@@ -21,4 +21,7 @@ public:
 
   // The job variant the options select.
   static std::unique_ptr<AssemblyJob> createJob(const CommandLine& commandLine, const AssemblerSettings& settings);
+
+private:
+  AssemblerSettings settings_;
 };

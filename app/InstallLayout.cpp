@@ -1,6 +1,11 @@
 #include "app/InstallLayout.h"
 
+#include <string>
+#include <vector>
+
 #include "platform/FileSystem.h"
+
+namespace {
 
 std::vector<std::string> dataDirectories() {
   const std::string programDir = platform::programDirectory();
@@ -12,8 +17,10 @@ std::vector<std::string> pluginDirectories() {
   return {programDir, platform::joinPath(programDir, "../lib/quarn")};
 }
 
+bool isAbsolute(const std::string& name) { return !name.empty() && name.front() == '/'; }
+
 std::string locateDataFile(const std::string& name) {
-  if (!name.empty() && name.front() == '/') {
+  if (isAbsolute(name)) {
     return name;
   }
   const std::vector<std::string> directories = dataDirectories();
@@ -24,4 +31,26 @@ std::string locateDataFile(const std::string& name) {
     }
   }
   return platform::absolutePath(platform::joinPath(directories.front(), name));
+}
+
+std::vector<std::string> includeDirectories(const std::string& includeDir) {
+  if (isAbsolute(includeDir)) {
+    return {includeDir};
+  }
+  std::vector<std::string> directories;
+  for (const std::string& directory : dataDirectories()) {
+    directories.push_back(platform::joinPath(directory, includeDir));
+  }
+  return directories;
+}
+
+}  // namespace
+
+RunSettings resolveRunSettings(const AssemblerSettings& settings) {
+  return RunSettings{
+      .tableFile = locateDataFile(settings.tableFile),
+      .includeDirectories = includeDirectories(settings.includeDir),
+      .pluginDirectories = pluginDirectories(),
+      .optionFlags = settings.optionFlags,
+  };
 }

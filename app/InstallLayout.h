@@ -1,16 +1,15 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/AssemblerSettings.h"
+#include "job/RunSettings.h"
 
 // Where quarn finds what it ships with. In the build tree everything sits next to
 // the program; in an installed tree the program is in bin/, the plug-ins in
-// lib/quarn/ and the table and include files in share/quarn/.
-std::vector<std::string> dataDirectories();
-std::vector<std::string> pluginDirectories();
-
-// A relative name from the settings (the table file, or the include directory
-// joined with a file name), resolved against the data directories: the first
-// candidate that exists, or the one next to the program when none does. An
-// absolute name is returned unchanged.
-std::string locateDataFile(const std::string& name);
+// lib/quarn/ and the table and include files in share/quarn/ (the data
+// directories, searched after the program's own).
+//
+// The settings with their file names resolved for a run: the table file is the
+// first of the data directories' candidates that exists (the one next to the
+// program when none does); a relative include directory stands for its place in
+// every data directory, searched in that order. Absolute names stay as they are.
+RunSettings resolveRunSettings(const AssemblerSettings& settings);

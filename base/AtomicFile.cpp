@@ -1,4 +1,4 @@
-#include "plugins/common/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <chrono>
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 
-namespace calcfile {
 namespace {
 
 namespace fs = std::filesystem;
@@ -149,5 +148,3 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   fs::remove(temporary->path, error);
   return false;
 }
-
-}  // namespace calcfile

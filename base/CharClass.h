@@ -84,10 +84,31 @@ constexpr char toUpper(char c) { return charclass::UPPER[static_cast<unsigned ch
 
 constexpr char toLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// The value of a hexadecimal digit; only meaningful when isHexDigit(c).
-constexpr int hexDigitValue(char c) {
-  if (isDigit(c)) {
-    return c - '0';
+// What digitValue gives a character that is no hexadecimal digit: more than any
+// base admits, so one comparison tests a digit and its base together.
+inline constexpr std::uint8_t NOT_A_DIGIT = 0xFF;
+
+namespace charclass {
+
+constexpr std::array<std::uint8_t, 256> makeDigitValues() {
+  std::array<std::uint8_t, 256> values{};
+  for (std::size_t c = 0; c < values.size(); ++c) {
+    const char character = upperCaseOf(static_cast<char>(c));
+    if (isDigit(character)) {
+      values[c] = static_cast<std::uint8_t>(character - '0');
+    } else if (isHexDigit(character)) {
+      values[c] = static_cast<std::uint8_t>(character - 'A' + 10);
+    } else {
+      values[c] = NOT_A_DIGIT;
+    }
   }
-  return toUpper(c) - 'A' + 10;
+  return values;
 }
+
+inline constexpr std::array<std::uint8_t, 256> DIGIT_VALUES = makeDigitValues();
+
+}  // namespace charclass
+
+// The value of a character as a digit: 0-9, and 10-15 for A-F in either case;
+// NOT_A_DIGIT for the rest. A digit run costs one table load per character.
+constexpr std::uint8_t digitValue(char c) { return charclass::DIGIT_VALUES[static_cast<unsigned char>(c)]; }

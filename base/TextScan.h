@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "frontend/CharClass.h"
+#include "base/CharClass.h"
 
 // Scanning helpers over one line of source text. The views they take never hold
 // the line end, so skipping white space can never step past the end of a line.
@@ -73,6 +73,31 @@ inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     }
   }
   return true;
+}
+
+// How quoted text treats a backslash. Statement splitting reads strings as the
+// data directives do, where a backslash before a quote embeds it, so that a later
+// backslash in such a string is not taken for a statement separator. Macro
+// expansion ends quoted text at the next quote whatever stands before it (a name
+// after an embedded quote is expanded). Sources depend on both as they are.
+enum class QuoteEscape { NONE, BACKSLASH };
+
+// Position just past the quoted text that opens at `open` (its quote character is
+// text[open]), or the text's end when the quote is never closed.
+inline std::size_t quotedTextEnd(std::string_view text, std::size_t open, QuoteEscape escape) {
+  const char quote = text[open];
+  std::size_t position = open + 1;
+  while (position < text.size()) {
+    if (escape == QuoteEscape::BACKSLASH && text[position] == '\\' && position + 1 < text.size() &&
+        text[position + 1] == quote) {
+      position += 2;
+    } else if (text[position] == quote) {
+      return position + 1;
+    } else {
+      ++position;
+    }
+  }
+  return text.size();
 }
 
 // The first word of a line (after leading white space, up to the next white

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/CharClass.h"
 #include "bench/BenchJob.h"
 #include "core/MnemonicIndex.h"
 #include "core/OperandMatcher.h"
-#include "frontend/CharClass.h"
 
 namespace {
 

@@ -29,7 +29,7 @@ std::optional<std::string_view> textString(std::optional<std::string_view> rest)
   if (!rest) {
     return std::nullopt;
   }
-  const std::size_t quote = skipSpace(*rest, 0);
+  const std::size_t quote = skipSpacesFrom(*rest, 0);
   if (quote >= rest->size() || (*rest)[quote] != '"') {
     return std::nullopt;
   }

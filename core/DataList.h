@@ -12,11 +12,11 @@
 // A .DW list: every item is an expression up to the next comma.
 template <class OnItem>
 void walkWordList(std::string_view text, OnItem&& onItem) {
-  std::size_t pos = skipSpace(text, 0);
+  std::size_t pos = skipSpacesFrom(text, 0);
   while (pos < text.size()) {
     const ListItem item = takeListItem(text, pos);
     onItem(item.text);
-    pos = skipSpace(text, item.next);
+    pos = skipSpacesFrom(text, item.next);
   }
 }
 
@@ -26,12 +26,12 @@ void walkWordList(std::string_view text, OnItem&& onItem) {
 // the walk stops there.
 template <class OnStringByte, class OnExpression>
 bool walkByteList(std::string_view text, OnStringByte&& onStringByte, OnExpression&& onExpression) {
-  std::size_t pos = skipSpace(text, 0);
+  std::size_t pos = skipSpacesFrom(text, 0);
   while (pos < text.size()) {
     if (text[pos] != '"') {
       const ListItem item = takeListItem(text, pos);
       onExpression(item.text);
-      pos = skipSpace(text, item.next);
+      pos = skipSpacesFrom(text, item.next);
       continue;
     }
     QuotedStringReader string(text.substr(pos + 1));
@@ -41,8 +41,8 @@ bool walkByteList(std::string_view text, OnStringByte&& onStringByte, OnExpressi
     if (!string.closed()) {
       return false;
     }
-    pos = stepOverComma(text, skipSpace(text, pos + 1 + string.consumed()));
-    pos = skipSpace(text, pos);
+    pos = stepOverComma(text, skipSpacesFrom(text, pos + 1 + string.consumed()));
+    pos = skipSpacesFrom(text, pos);
   }
   return true;
 }

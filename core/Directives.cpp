@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <array>
 
+#include "base/TextScan.h"
 #include "core/DirectiveHandlers.h"
-#include "frontend/CharClass.h"
 
 namespace {
 
@@ -36,14 +36,9 @@ constexpr std::array<Directive, 16> DIRECTIVES{{
     {".MESSAGE", passOneMessage, nullptr},
 }};
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return toUpper(x) == toUpper(y); });
-}
-
 const Directive* findDirective(std::string_view word) {
   const auto found = std::find_if(DIRECTIVES.begin(), DIRECTIVES.end(),
-                                  [&](const Directive& directive) { return equalIgnoringCase(directive.word, word); });
+                                  [&](const Directive& directive) { return equalsIgnoringCase(directive.word, word); });
   return found == DIRECTIVES.end() ? nullptr : &*found;
 }
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 #include "core/IndirectionCheck.h"
 #include "core/OperandMatcher.h"
 #include "core/OperandText.h"
 #include "core/OperandWalker.h"
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 
 namespace {
@@ -67,7 +67,7 @@ std::size_t nextWildcard(std::string_view pattern, std::size_t q) {
 // character that is not white space; npos when the text ends first.
 std::size_t skipMatchedCharacters(std::string_view text, std::size_t p, std::size_t count) {
   for (; count > 0; --count) {
-    p = skipSpace(text, p);
+    p = skipSpacesFrom(text, p);
     if (p >= text.size()) {
       return std::string_view::npos;
     }
@@ -91,7 +91,7 @@ void InstructionEncoder::readArguments(std::string_view text) {
     if (p == std::string_view::npos) {
       return;
     }
-    p = skipSpace(text, p);
+    p = skipSpacesFrom(text, p);
     const std::size_t start = p;
     q = wildcard + 1;
     p = argumentEnd(text, p, argumentStop(pattern, q));
@@ -123,9 +123,9 @@ std::string_view InstructionEncoder::argumentText(std::string_view copied, std::
   }
   if (copied.size() > ARGUMENT_MAX) {
     job_.report(210, lineIndex_);
-    return trimSpace(copied.substr(0, ARGUMENT_MAX));
+    return trimSpaces(copied.substr(0, ARGUMENT_MAX));
   }
-  return trimSpace(copied);
+  return trimSpaces(copied);
 }
 
 // Indexed bit, rotate and shift instructions (DD CB d op) keep their last opcode

@@ -3,9 +3,8 @@
 #include <span>
 #include <string>
 
-#include "app/InstallLayout.h"
+#include "base/CharClass.h"
 #include "core/TableLineScanner.h"
-#include "frontend/CharClass.h"
 #include "frontend/TextFile.h"
 #include "job/AssemblyJob.h"
 #include "job/ProgramExit.h"
@@ -175,8 +174,7 @@ int addTableEntry(AssemblyJob& job, std::string_view text) {
 
 }  // namespace
 
-int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
-  const std::string path = locateDataFile(tableFile);
+int AssemblyJob::loadInstructionTable(const std::string& path) {
   std::optional<TextBuffer> text = readFileText(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");

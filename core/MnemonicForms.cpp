@@ -130,7 +130,7 @@ FormMatch MnemonicForms::walkedFit(const Form& form, std::string_view operands, 
   if (!(form.soleWildcard && operands.size() <= ARGUMENT_MAX)) {
     return {form.entry, form.unlessSole};
   }
-  const std::string_view argument = trimSpace(taken);
+  const std::string_view argument = trimSpaces(taken);
   return {form.entry, soleArgument(static_cast<std::size_t>(argument.data() - operands.data()), argument.size())};
 }
 

@@ -1,9 +1,9 @@
 #include "core/OperandMatcher.h"
 
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 #include "core/OperandText.h"
 #include "core/OperandWalker.h"
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
 
 bool matchOperands(std::optional<std::string_view> operands, std::string_view pattern,
                    std::string_view* firstArgument) {
@@ -15,7 +15,7 @@ bool matchOperands(std::optional<std::string_view> operands, std::string_view pa
   std::size_t p = 0;
   std::size_t q = 0;
   while (true) {
-    p = skipSpace(text, p);
+    p = skipSpacesFrom(text, p);
     if (q < pattern.size() && pattern[q] == '*') {
       ++q;
       const std::size_t start = p;

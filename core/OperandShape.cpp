@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 #include "core/ByteWords.h"
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
 
 using namespace bytewords;
 

@@ -4,28 +4,11 @@
 #include <optional>
 #include <string_view>
 
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 
 // Small scanners over a directive's operand text. They work on views into the
 // line, so reading an operand never copies it.
-
-// The first position at or after `pos` that is not white space.
-inline std::size_t skipSpace(std::string_view text, std::size_t pos) {
-  while (pos < text.size() && isSpace(text[pos])) {
-    ++pos;
-  }
-  return pos;
-}
-
-inline std::string_view trimSpace(std::string_view text) {
-  const std::size_t first = skipSpace(text, 0);
-  std::size_t last = text.size();
-  while (last > first && isSpace(text[last - 1])) {
-    --last;
-  }
-  return slice(text, first, last);
-}
 
 // Words are separated by space, tab and line feed only, as the passes split them.
 constexpr bool isWordSeparator(char c) { return charclass::has(c, charclass::SEPARATOR); }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "frontend/CharClass.h"
+#include "base/CharClass.h"
 
 // Reads operand text the way every argument is taken from it: a single quote opens
 // a character constant that the next quote closes, inside one a backslash carries

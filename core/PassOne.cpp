@@ -1,10 +1,10 @@
 #include <string>
 
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 #include "core/LineCursor.h"
 #include "core/MnemonicIndex.h"
 #include "core/StatementLine.h"
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 
 namespace {

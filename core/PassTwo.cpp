@@ -1,8 +1,7 @@
-#include "app/AssemblerSettings.h"
+#include "base/CharClass.h"
 #include "core/InstructionEncoder.h"
 #include "core/LineCursor.h"
 #include "core/StatementLine.h"
-#include "frontend/CharClass.h"
 #include "job/AssemblyJob.h"
 
 namespace {
@@ -46,8 +45,8 @@ void AssemblyJob::passTwo(OutputImage& image) {
   LineCursor lines(*source);
   // Pass 1 counted every byte the lines will write.
   image.reserve(image.length() + static_cast<std::size_t>(std::int64_t{codeBytes} + dataBytes));
-  // Read from the process-wide settings, not the job's copy.
-  const bool checkIndirection = (appSettings().optionFlags & OPT_CHECK_INDIRECTION) != 0;
+  // Read from the program's settings, not the job's copy.
+  const bool checkIndirection = (settings().optionFlags & OPT_CHECK_INDIRECTION) != 0;
   // Pass 2 writes no record, so the records can be read in place, beside the lines.
   const std::vector<LineRecord>& records = source->lines();
   guardStage([&] {

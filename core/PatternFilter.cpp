@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/CharClass.h"
 #include "core/ByteWords.h"
-#include "frontend/CharClass.h"
 
 using bytewords::filledBytes;
 

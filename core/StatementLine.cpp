@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 #include "core/ByteWords.h"
 #include "core/OperandText.h"
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
 
 using namespace bytewords;
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/CharClass.h"
 #include "core/ChainedHashMap.h"
-#include "frontend/CharClass.h"
 
 class AssemblyJob;
 

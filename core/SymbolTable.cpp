@@ -1,4 +1,3 @@
-#include "app/AssemblerSettings.h"
 #include "core/SymbolKey.h"
 #include "job/AssemblyJob.h"
 

@@ -13,7 +13,7 @@ constexpr int PLUGIN_NAME_EXPECTED = 313;
 // White space that stood before a comment is not part of the name: the loader
 // would look for a file whose name ends in blanks.
 void passOnePlugin(const DirectiveLine& line) {
-  const std::string_view name = trimSpace(line.rest.value_or(std::string_view{}));
+  const std::string_view name = trimSpaces(line.rest.value_or(std::string_view{}));
   if (name.empty()) {
     line.report(PLUGIN_NAME_EXPECTED);
     return;

@@ -7,27 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "base/CharClass.h"
 #include "core/ByteWords.h"
-#include "frontend/CharClass.h"
-
-namespace tablescan {
-
-inline constexpr std::uint8_t NO_DIGIT = 0xFF;  // more than any base
-
-// The value of every character as a digit: 0-15 for the hexadecimal digits,
-// NO_DIGIT for the rest.
-constexpr std::array<std::uint8_t, 256> makeDigitValues() {
-  std::array<std::uint8_t, 256> values{};
-  for (std::size_t c = 0; c < values.size(); ++c) {
-    const char character = static_cast<char>(c);
-    values[c] = isHexDigit(character) ? static_cast<std::uint8_t>(hexDigitValue(character)) : NO_DIGIT;
-  }
-  return values;
-}
-
-inline constexpr std::array<std::uint8_t, 256> DIGIT_VALUES = makeDigitValues();
-
-}  // namespace tablescan
 
 // Reads the fields of one instruction table line in the manner of the C scanning
 // functions: every field skips the white space before it, a word field ends at white
@@ -110,7 +91,7 @@ private:
   bool atChar(char c) const { return next_ != end_ && *next_ == c; }
   // The value of the next character as a digit; more than any base at the end.
   unsigned digitHere() const {
-    return next_ != end_ ? tablescan::DIGIT_VALUES[static_cast<unsigned char>(*next_)] : tablescan::NO_DIGIT;
+    return next_ != end_ ? digitValue(*next_) : NOT_A_DIGIT;
   }
 
   // The table's columns are padded with runs of blanks, which are passed over

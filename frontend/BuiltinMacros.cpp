@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
+#include "base/TextScan.h"
 #include "frontend/MacroTable.h"
-#include "frontend/TextScan.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "base/CharClass.h"
+#include "base/TextScan.h"
 #include "core/SymbolKey.h"
-#include "frontend/CharClass.h"
-#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 
 namespace {
@@ -60,25 +60,9 @@ constexpr std::string_view withoutTrailingSpace(std::string_view text) {
 // The character at `pos`, or '\0' past the end: a suffix test then fails there.
 constexpr char charAt(std::string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
 
-// The value of every character as a digit: 0-9 and A-F in either case, and
-// NOT_A_DIGIT, which no base admits, for the rest. A digit run then costs one
-// table load and one comparison per character, whatever its base.
-constexpr std::uint8_t NOT_A_DIGIT = 0xFF;
-
-constexpr std::array<std::uint8_t, 256> makeDigitValues() {
-  std::array<std::uint8_t, 256> values{};
-  for (std::size_t c = 0; c < values.size(); ++c) {
-    values[c] = isHexDigit(static_cast<char>(c)) ? static_cast<std::uint8_t>(hexDigitValue(static_cast<char>(c)))
-                                                  : NOT_A_DIGIT;
-  }
-  return values;
-}
-
-constexpr std::array<std::uint8_t, 256> DIGIT_VALUES = makeDigitValues();
-
 template <std::uint32_t Base>
 constexpr bool isDigitOfBase(char c) {
-  return DIGIT_VALUES[static_cast<unsigned char>(c)] < Base;
+  return digitValue(c) < Base;
 }
 
 // A number's value and the position just past it (and past its suffix).
@@ -92,7 +76,7 @@ template <std::uint32_t Base>
 constexpr NumberToken readDigits(std::string_view text, std::size_t pos) {
   std::uint32_t value = 0;
   for (; pos < text.size(); ++pos) {
-    const std::uint32_t digit = DIGIT_VALUES[static_cast<unsigned char>(text[pos])];
+    const std::uint32_t digit = digitValue(text[pos]);
     if (digit >= Base) {
       break;
     }
@@ -131,7 +115,7 @@ struct DigitRun {
 constexpr DigitRun readDigitRun(std::string_view text, std::size_t pos) {
   DigitRun run{pos, 0, 0, true};
   for (; run.end < text.size(); ++run.end) {
-    const std::uint32_t digit = DIGIT_VALUES[static_cast<unsigned char>(text[run.end])];
+    const std::uint32_t digit = digitValue(text[run.end]);
     if (digit >= 16) {
       break;
     }

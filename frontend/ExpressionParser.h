@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "frontend/CharClass.h"
+#include "base/CharClass.h"
 #include "job/DiagnosticArg.h"
 
 class AssemblyJob;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/TextScan.h"
 #include "frontend/BoundedLine.h"
 #include "frontend/ConditionalBlocks.h"
 #include "frontend/IncludeResolver.h"
@@ -15,9 +16,9 @@
 #include "frontend/PreprocessorCodes.h"
 #include "frontend/SourceLineReader.h"
 #include "frontend/StatementSplitter.h"
-#include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 #include "job/FileError.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -220,13 +221,13 @@ private:
       report(ERR_FILENAME_EXPECTED);
       return;
     }
-    const std::optional<ResolvedInclude> file = resolveInclude(name);
-    if (!file) {
+    const std::optional<std::string> path = resolveWrittenName(name, job_.settings().includeDirectories);
+    if (!path) {
       report(ERR_CANNOT_FIND_FILE, name);
-    } else if (job_.source->isIncluded(file->fullPath)) {
+    } else if (job_.source->isIncluded(platform::absolutePath(*path))) {
       report(WARN_INCLUDED_TWICE, name);
     } else {
-      job_.preprocess(file->nameToOpen, &macros_);
+      job_.preprocess(*path, &macros_);
     }
   }
 

@@ -1,10 +1,6 @@
 #include "frontend/IncludeResolver.h"
 
-#include <algorithm>
-
-#include "app/AssemblerSettings.h"
-#include "app/InstallLayout.h"
-#include "frontend/TextScan.h"
+#include "base/TextScan.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -18,19 +14,20 @@ std::string_view withoutQuotes(std::string_view name) {
 
 }  // namespace
 
-std::optional<ResolvedInclude> resolveInclude(std::string_view text) {
-  std::string name(withoutQuotes(trimSpaces(text)));
+std::optional<std::string> resolveWrittenName(std::string_view text,
+                                              std::span<const std::string> includeDirectories) {
+  std::string name = platform::withForwardSlashes(std::string(withoutQuotes(trimSpaces(text))));
   if (name.empty()) {
     return std::nullopt;
   }
-  std::ranges::replace(name, '\\', '/');
   if (platform::fileExists(name)) {
-    std::string fullPath = platform::absolutePath(name);
-    return ResolvedInclude{std::move(name), std::move(fullPath)};
+    return name;
   }
-  const std::string candidate = locateDataFile(platform::joinPath(appSettings().includeDir, name));
-  if (platform::fileExists(candidate)) {
-    return ResolvedInclude{candidate, candidate};
+  for (const std::string& directory : includeDirectories) {
+    std::string candidate = platform::absolutePath(platform::joinPath(directory, name));
+    if (platform::fileExists(candidate)) {
+      return candidate;
+    }
   }
   return std::nullopt;
 }

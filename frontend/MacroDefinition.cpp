@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "base/TextScan.h"
 #include "frontend/PreprocessorCodes.h"
-#include "frontend/TextScan.h"
 
 namespace {
 

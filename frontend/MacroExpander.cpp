@@ -3,19 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/TextScan.h"
 #include "frontend/PreprocessorCodes.h"
-#include "frontend/TextScan.h"
-
-namespace {
-
-// Position just past the double-quoted text that starts at `open`, or the line's
-// end when the quote is never closed.
-std::size_t quotedTextEnd(std::string_view line, std::size_t open) {
-  const std::size_t closing = line.find('"', open + 1);
-  return closing == std::string_view::npos ? line.size() : closing + 1;
-}
-
-}  // namespace
 
 MacroExpander::MacroExpander(const MacroTable& macros, Reporter report)
     : macros_(macros), report_(std::move(report)) {}
@@ -66,7 +55,7 @@ void MacroExpander::expandCalls(std::string_view line, BoundedLine& out) {
     if (isWordChar(c)) {
       position = expandWord(line, position, out);
     } else if (c == '"') {
-      const std::size_t end = quotedTextEnd(line, position);
+      const std::size_t end = quotedTextEnd(line, position, QuoteEscape::NONE);
       out.append(line.substr(position, end - position));
       position = end;
     } else {

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/TextScan.h"
 #include "frontend/BoundedLine.h"
 #include "frontend/MacroTable.h"
-#include "frontend/TextScan.h"
 
 // Replaces the macro calls of one line by their bodies, with the arguments put in
 // place of the parameters. The result is not scanned again, so a macro name in a

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "frontend/TextScan.h"
+#include "base/TextScan.h"
 
 int SourceBuffer::addFile(std::string path) {
   files_.push_back(std::move(path));

@@ -3,24 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
-namespace {
-
-std::size_t quotedTextEnd(std::span<const char> line, std::size_t open) {
-  const char quote = line[open];
-  std::size_t position = open + 1;
-  while (position < line.size()) {
-    if (line[position] == '\\' && position + 1 < line.size() && line[position + 1] == quote) {
-      position += 2;
-    } else if (line[position] == quote) {
-      return position + 1;
-    } else {
-      ++position;
-    }
-  }
-  return line.size();
-}
-
-}  // namespace
+#include "base/TextScan.h"
 
 void splitStatements(std::span<char> line) {
   // Quotes only matter where they protect a backslash; most lines hold none.
@@ -31,7 +14,7 @@ void splitStatements(std::span<char> line) {
   while (position < line.size()) {
     const char c = line[position];
     if (c == '"' || c == '\'') {
-      position = quotedTextEnd(line, position);
+      position = quotedTextEnd({line.data(), line.size()}, position, QuoteEscape::BACKSLASH);
       continue;
     }
     if (c == '\\') {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/Symbol.h"
 #include "core/TableEntry.h"
@@ -14,6 +15,7 @@
 #include "job/DiagnosticArg.h"
 #include "job/JobStatus.h"
 #include "job/OutputImage.h"
+#include "job/RunSettings.h"
 
 class MacroTable;
 
@@ -40,7 +42,8 @@ public:
   virtual void passTwo(OutputImage& image);
 
   // Instruction table (returns 1 when the whole file was read, 0 after a bad entry).
-  int loadInstructionTable(const std::string& tableFile);
+  // The path is opened as it stands.
+  int loadInstructionTable(const std::string& path);
   // Parses one table line (upper-cased in place) and appends its entry.
   int parseTableEntry(std::string& text);
 
@@ -68,6 +71,11 @@ public:
   void directivePassOne(std::string_view word, std::optional<std::string_view> rest, int lineIndex);
   void directivePassTwo(std::string_view word, std::optional<std::string_view> rest, int lineIndex,
                         OutputImage& image);
+
+  // The settings of the program that started the run. Pass 2 reads its option
+  // bits from here rather than from the job's own copy, optionFlags.
+  const RunSettings& settings() const { return settings_; }
+  void useSettings(RunSettings settings) { settings_ = std::move(settings); }
 
   // Shared state.
   std::unique_ptr<ConsoleSink> console;
@@ -113,6 +121,9 @@ public:
 
 protected:
   void stageFailed(JobStatus failure, const char* description);
+
+private:
+  RunSettings settings_;
 };
 
 // The job variant of option -s: no pass 2; writes the symbol file.

@@ -1,7 +1,6 @@
 #include <array>
 #include <cstdio>
 
-#include "app/InstallLayout.h"
 #include "job/AssemblyJob.h"
 #include "job/OutputNames.h"
 #include "job/PluginInterface.h"
@@ -46,7 +45,8 @@ bool hasDirectoryPart(const std::string& name) { return platform::nameStart(name
 // in the current directory (the source's). A name set by the source itself is
 // only looked up among the installed plug-ins, so assembling a downloaded source
 // cannot load an arbitrary library.
-std::vector<std::string> candidatePaths(const std::string& fileName, bool fromSource) {
+std::vector<std::string> candidatePaths(const std::string& fileName, bool fromSource,
+                                        const std::vector<std::string>& pluginDirectories) {
   std::vector<std::string> candidates;
   if (hasDirectoryPart(fileName)) {
     if (!fromSource) {
@@ -54,7 +54,7 @@ std::vector<std::string> candidatePaths(const std::string& fileName, bool fromSo
     }
     return candidates;
   }
-  for (const std::string& directory : pluginDirectories()) {
+  for (const std::string& directory : pluginDirectories) {
     candidates.push_back(platform::joinPath(directory, fileName));
   }
   if (!fromSource) {
@@ -63,8 +63,9 @@ std::vector<std::string> candidatePaths(const std::string& fileName, bool fromSo
   return candidates;
 }
 
-std::unique_ptr<platform::SharedLibrary> loadPlugin(const std::string& pluginFile, bool fromSource) {
-  for (const std::string& path : candidatePaths(libraryFileName(pluginFile), fromSource)) {
+std::unique_ptr<platform::SharedLibrary> loadPlugin(const std::string& pluginFile, bool fromSource,
+                                                    const std::vector<std::string>& pluginDirectories) {
+  for (const std::string& path : candidatePaths(libraryFileName(pluginFile), fromSource, pluginDirectories)) {
     if (platform::fileExists(path)) {
       return platform::SharedLibrary::load(path);
     }
@@ -89,7 +90,7 @@ PluginOutputJob::PluginOutputJob(std::int32_t optionFlags, const std::string& pl
 
 void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& image) {
   const std::string basePath = basePathOf(sourcePath);
-  const std::unique_ptr<platform::SharedLibrary> library = loadPlugin(pluginFile, pluginFromSource);
+  const std::unique_ptr<platform::SharedLibrary> library = loadPlugin(pluginFile, pluginFromSource, settings().pluginDirectories);
   if (!library) {
     pluginMissing(*console, pluginFile);
   }

@@ -1,30 +1,18 @@
 #include "job/RunJob.h"
 
-#include <algorithm>
-
-#include "app/AssemblerSettings.h"
 #include "platform/FileSystem.h"
-
-namespace {
-
-// Sources written on Windows name their folders with '\'.
-std::string withForwardSlashes(std::string path) {
-  std::ranges::replace(path, '\\', '/');
-  return path;
-}
-
-}  // namespace
 
 JobStatus runJob(JobRequest request) {
   AssemblyJob& job = *request.job;
+  job.useSettings(std::move(request.settings));
   job.displayPath = request.sourcePath;
   // The absolute path is taken before the directory changes, so a relative source
   // path such as sub/prog.asm still names the same file afterwards.
-  const std::string sourcePath = platform::absolutePath(withForwardSlashes(request.sourcePath));
+  const std::string sourcePath = platform::absolutePath(platform::withForwardSlashes(request.sourcePath));
   platform::changeDirectory(sourcePath.substr(0, platform::nameStart(sourcePath)));
 
   int tableLoaded = 0;
-  job.guardStage([&] { tableLoaded = job.loadInstructionTable(appSettings().tableFile); });
+  job.guardStage([&] { tableLoaded = job.loadInstructionTable(job.settings().tableFile); });
   if (tableLoaded != 0) {
     job.run(sourcePath);
   } else if (job.status < STATUS_ERRORS) {

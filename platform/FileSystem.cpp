@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -63,6 +64,11 @@ std::string joinPath(const std::string& directory, const std::string& name) {
 std::size_t nameStart(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
   return separator == std::string::npos ? 0 : separator + 1;
+}
+
+std::string withForwardSlashes(std::string path) {
+  std::ranges::replace(path, '\\', '/');
+  return path;
 }
 
 }  // namespace platform

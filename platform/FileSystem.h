@@ -25,4 +25,8 @@ std::string joinPath(const std::string& directory, const std::string& name);
 // Position just after the last '/' or '\' of path (0 when there is none).
 std::size_t nameStart(const std::string& path);
 
+// The path with every '\' turned into '/': sources and command lines written on
+// Windows separate folders with '\'.
+std::string withForwardSlashes(std::string path);
+
 }  // namespace platform

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "plugins/common/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
 #include "plugins/common/VariableFile.h"
@@ -32,7 +32,7 @@ Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const 
     return Outcome::TooLarge;
   }
   const std::string path = std::string(basePath) + std::string(EXTENSION);
-  return calcfile::writeFileAtomically(path, *file) ? Outcome::Written : Outcome::WriteFailed;
+  return writeFileAtomically(path, *file) ? Outcome::Written : Outcome::WriteFailed;
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
+#include "base/AtomicFile.h"
 #include "job/PluginInterface.h"
-#include "plugins/common/AtomicFile.h"
 
 namespace calcfile {
 namespace {

@@ -1,4 +1,4 @@
-#include "plugins/common/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST(WriteFileAtomically, ReplacesAnExistingFileWhole) {
   ScratchDirectory dir;
   plugintest::writeBytes(dir.file("out.bin"), OLD_CONTENT);
   const std::vector<std::uint8_t> shorter{1, 2, 3};
-  EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), shorter));
+  EXPECT_TRUE(writeFileAtomically(dir.file("out.bin"), shorter));
   EXPECT_EQ(readBytes(dir.file("out.bin")), shorter);
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.bin"});
 }
@@ -30,7 +30,7 @@ TEST(WriteFileAtomically, LeavesOtherNamesOfTheReplacedFileAlone) {
   plugintest::writeBytes(dir.file("out.bin"), OLD_CONTENT);
   std::filesystem::create_hard_link(dir.file("out.bin"), dir.file("kept.bin"));
   const std::vector<std::uint8_t> replacement{4, 5};
-  EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), replacement));
+  EXPECT_TRUE(writeFileAtomically(dir.file("out.bin"), replacement));
   EXPECT_EQ(readBytes(dir.file("out.bin")), replacement);
   EXPECT_EQ(readBytes(dir.file("kept.bin")), OLD_CONTENT);
   EXPECT_EQ(std::filesystem::hard_link_count(dir.file("out.bin")), 1u);
@@ -45,7 +45,7 @@ TEST(WriteFileAtomically, KeepsThePermissionsOfTheReplacedFile) {
   const auto permissions = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                            std::filesystem::perms::group_read;
   std::filesystem::permissions(dir.file("out.bin"), permissions);
-  EXPECT_TRUE(calcfile::writeFileAtomically(dir.file("out.bin"), std::vector<std::uint8_t>{1}));
+  EXPECT_TRUE(writeFileAtomically(dir.file("out.bin"), std::vector<std::uint8_t>{1}));
   EXPECT_EQ(std::filesystem::status(dir.file("out.bin")).permissions(), permissions);
 }
 
@@ -53,8 +53,8 @@ TEST(WriteFileAtomically, FailsWithoutLeavingAnythingWhenTheTargetCannotBeCreate
   ScratchDirectory dir;
   std::filesystem::create_directory(dir.path() / "taken.bin");
   const std::vector<std::uint8_t> bytes{1, 2, 3};
-  EXPECT_FALSE(calcfile::writeFileAtomically(dir.file("missing/out.bin"), bytes));
-  EXPECT_FALSE(calcfile::writeFileAtomically(dir.file("taken.bin"), bytes));
+  EXPECT_FALSE(writeFileAtomically(dir.file("missing/out.bin"), bytes));
+  EXPECT_FALSE(writeFileAtomically(dir.file("taken.bin"), bytes));
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken.bin"));
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"taken.bin"});
 }
@@ -68,7 +68,7 @@ TEST(WriteFileAtomically, KeepsThePreviousFileWhenTheDiskFills) {
   EXPECT_EXIT(
       {
         plugintest::limitFileSize(4096);
-        std::exit(calcfile::writeFileAtomically(dir.file("out.bin"), large) ? 1 : 0);
+        std::exit(writeFileAtomically(dir.file("out.bin"), large) ? 1 : 0);
       },
       testing::ExitedWithCode(0), "");
   EXPECT_EQ(readBytes(dir.file("out.bin")), OLD_CONTENT);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontend/CharClass.h"
+#include "base/CharClass.h"
 
 namespace {
 
@@ -52,10 +52,13 @@ TEST(CharClass, CaseAndDigitValues) {
   EXPECT_EQ(toUpper('{'), '{');
   EXPECT_EQ(toLower('A'), 'a');
   EXPECT_EQ(toLower('['), '[');
-  EXPECT_EQ(hexDigitValue('0'), 0);
-  EXPECT_EQ(hexDigitValue('9'), 9);
-  EXPECT_EQ(hexDigitValue('a'), 10);
-  EXPECT_EQ(hexDigitValue('F'), 15);
+  EXPECT_EQ(digitValue('0'), 0);
+  EXPECT_EQ(digitValue('9'), 9);
+  EXPECT_EQ(digitValue('a'), 10);
+  EXPECT_EQ(digitValue('F'), 15);
+  for (const char notADigit : {'G', 'g', '/', ':', '@', '`', ' ', '\0', '\xB0'}) {
+    EXPECT_EQ(digitValue(notADigit), NOT_A_DIGIT) << static_cast<int>(notADigit);
+  }
 }
 
 }  // namespace

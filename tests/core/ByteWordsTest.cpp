@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/CharClass.h"
 #include "core/ByteWords.h"
-#include "frontend/CharClass.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/AssemblerSettings.h"
 #include "job/FileError.h"
 #include "tests/core/DirectiveHarness.h"
 #include "tests/support/TempDir.h"
@@ -19,21 +18,11 @@ std::vector<std::uint8_t> countingBytes(std::size_t size) {
   return bytes;
 }
 
-// Points the include directory at a folder of the test's own and puts it back after.
 class Incbin : public testing::Test {
 protected:
-  void SetUp() override {
-    savedIncludeDir_ = appSettings().includeDir;
-    appSettings().includeDir = (dir.path() / "inc").string();
-  }
-  void TearDown() override { appSettings().includeDir = savedIncludeDir_; }
-
   std::string inDir(const std::string& name) const { return (dir.path() / name).string(); }
 
   TempDir dir;
-
-private:
-  std::string savedIncludeDir_;
 };
 
 TEST_F(Incbin, CopiesTheFileUntranslated) {
@@ -66,6 +55,9 @@ TEST_F(Incbin, NameFormsResolveToTheSameFile) {
 TEST_F(Incbin, FallsBackToTheIncludeDirectory) {
   dir.writeBytes("inc/lib.bin", {4, 5});
   DirectiveHarness run({" .incbin \"lib.bin\""});
+  RunSettings settings;
+  settings.includeDirectories = {inDir("none"), inDir("inc")};
+  run.job.useSettings(settings);
   run.assemble();
   EXPECT_EQ(hexBytes(run.bytes()), "04 05");
 }

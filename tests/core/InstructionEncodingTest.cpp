@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/AssemblerSettings.h"
 #include "tests/core/PassHarness.h"
 
 namespace {
@@ -199,11 +198,11 @@ TEST(Encoding, TakesRecordedArgumentsAndCutsTheOthers) {
 }
 
 TEST(Encoding, IndirectionCheckFollowsTheProgramSettings) {
-  const std::int32_t saved = appSettings().optionFlags;
-  appSettings().optionFlags = OPT_CASE_INSENSITIVE;
   PassHarness run({" jp (1234h)"});
+  RunSettings settings;
+  settings.optionFlags = OPT_CASE_INSENSITIVE;
+  run.job.useSettings(settings);
   run.assemble();
-  appSettings().optionFlags = saved;
   EXPECT_EQ(run.hex(), "C3 34 12");
   EXPECT_TRUE(run.codes().empty()) << run.job.consoleText();
 }

@@ -101,7 +101,7 @@ TEST_F(MnemonicFormsOfTheTable, KnowOnlyArgumentsTheWalkAgreesWith) {
         EXPECT_EQ(layout.kind, ArgumentLayout::Kind::NONE) << text;
       } else if (layout.kind == ArgumentLayout::Kind::SOLE) {
         EXPECT_EQ(std::ranges::count(pattern, '*'), 1) << pattern;
-        EXPECT_EQ(std::string_view(text).substr(layout.start, layout.length), trimSpace(walked))
+        EXPECT_EQ(std::string_view(text).substr(layout.start, layout.length), trimSpaces(walked))
             << entry.mnemonic.view() << " [" << text << "] as " << pattern;
       } else {
         EXPECT_EQ(layout.kind, ArgumentLayout::Kind::UNKNOWN) << text;

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/AssemblerSettings.h"
 #include "core/SymbolKey.h"
 #include "tests/support/TestJob.h"
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/AssemblerSettings.h"
 #include "tests/frontend/EvaluatorTestSupport.h"
 
 namespace {

@@ -2,25 +2,10 @@
 
 #include <string>
 
-#include "app/AssemblerSettings.h"
 #include "platform/FileSystem.h"
 #include "tests/frontend/SourceTree.h"
 
 namespace {
-
-// Points the settings' include directory at a folder of the tree for one test.
-class IncludeDirectory {
-public:
-  explicit IncludeDirectory(const std::string& directory) : previous_(appSettings().includeDir) {
-    appSettings().includeDir = directory;
-  }
-  ~IncludeDirectory() { appSettings().includeDir = previous_; }
-  IncludeDirectory(const IncludeDirectory&) = delete;
-  IncludeDirectory& operator=(const IncludeDirectory&) = delete;
-
-private:
-  std::string previous_;
-};
 
 TEST(Includes, AreReadInPlaceOnceEach) {
   SourceTree tree;
@@ -50,7 +35,9 @@ TEST(Includes, NamesThatFindNothing) {
 
 TEST(Includes, AreLookedUpInTheMainDirectoryThenInTheIncludeDirectory) {
   SourceTree tree;
-  const IncludeDirectory includeDir(tree.pathOf("lib"));
+  RunSettings settings;
+  settings.includeDirectories = {tree.pathOf("lib")};
+  tree.job.useSettings(settings);
   tree.write("main.asm", "#include both.inc\n#include \"only.inc\"\n#include sub\\nested.inc\n");
   tree.write("both.inc", "main both\n");
   tree.write("lib/both.inc", "lib both\n");

@@ -33,6 +33,8 @@ TEST(Macros, ExpansionIsNotRescanned) {
       {"#define P(a) a\n#define Q 7\nP(Q)\n", "Q\n", "3"},
       {"#define X 5\n.db \"X\",X\n", ".db \"X\",5\n", "2"},
       {"#define X 5\n.db \"X,X\n", ".db \"X,X\n", "2"},
+      // A backslash does not keep quoted text open here, as it does for statement splitting.
+      {"#define X 5\n.db \"a\\\"X\"\n", ".db \"a\\\"5\"\n", "2"},
       // Bytes above 127 are neither letters, digits nor white space.
       {"#define X 5\n\xE9X\xA0X\n", "\xE9" "5\xA0" "5\n", "2"},
       {"#define \xE9X 5\n", "\n", "0", "Error #112 in main.asm, line 1: Macro name expected\n"},

@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/AssemblerSettings.h"
 #include "job/ProgramExit.h"
 #include "job/RunJob.h"
 #include "platform/FileSystem.h"
@@ -63,11 +62,12 @@ struct Setup {
   fuzz::Workspace workspace{"assemble"};
   std::string sourcePath = (workspace.path() / "main.asm").string();
   std::string startDirectory = platform::currentDirectory();
+  RunSettings settings;
 
   Setup() {
-    appSettings().tableFile = workspace.write("fuzz.tab", TABLE).string();
+    settings.tableFile = workspace.write("fuzz.tab", TABLE).string();
     workspace.write("Include/small.inc", INCLUDED);
-    appSettings().includeDir = (workspace.path() / "Include").string();
+    settings.includeDirectories = {(workspace.path() / "Include").string()};
   }
 };
 
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.workspace.write("part.inc", input.substr(separator + PART_SEPARATOR.size()));
   }
   try {
-    runJob(JobRequest{std::make_unique<CheckedJob>(), s.sourcePath});
+    runJob(JobRequest{std::make_unique<CheckedJob>(), s.sourcePath, s.settings});
   } catch (const ProgramExit&) {
     // A file that exists but cannot be opened ends the program; that is a clean end too.
   }

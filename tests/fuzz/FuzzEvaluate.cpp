@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/AssemblerSettings.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/TestJob.h"
 
