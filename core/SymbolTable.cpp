@@ -45,7 +45,7 @@ void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, st
   const auto [stored, added] = symbols->tryEmplace(key, symbol);
   if (!added) {
     if (stored->value != value) {
-      report(302, lineIndex, writtenName);
+      report(WARN_DUPLICATE_LABEL, lineIndex, writtenName);
     }
     *stored = symbol;
   }

@@ -8,6 +8,7 @@
 
 #include "base/CharClass.h"
 #include "job/DiagnosticArg.h"
+#include "job/DiagnosticCodes.h"
 
 class AssemblyJob;
 
@@ -63,7 +64,7 @@ private:
       ++pos_;
     }
   }
-  void fail(int code, DiagnosticArg arg = {});
+  void fail(DiagnosticCode code, DiagnosticArg arg = {});
 
   AssemblyJob& job_;
   char localLabelChar_;        // the job's, for the duration of one evaluation
