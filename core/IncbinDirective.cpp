@@ -43,7 +43,7 @@ void passTwoIncbin(const DirectiveLine& line, OutputImage& image) {
   if (!file) {
     throw FileError("Cannot open file " + *path);
   }
-  std::array<std::uint8_t, 4096> buffer;
+  std::array<std::uint8_t, 4096> buffer{};
   while (file) {
     file.read(reinterpret_cast<char*>(buffer.data()), buffer.size());
     const auto count = static_cast<std::size_t>(file.gcount());

@@ -468,15 +468,13 @@ std::uint32_t ExpressionParser::valueOfName(std::size_t end) {
   return 0;
 }
 
-// Keys that fit are built in the parser's own buffer, which costs no string
-// operations, and hashed in the same pass; a longer one goes to the job's growing
-// buffer.
+// Keys that fit are built in the array and hashed in the same pass.
 ExpressionParser::HashedKey ExpressionParser::symbolKey(std::string_view name) {
   const SymbolKeyRule rule = symbolKeyRuleOf(job_);
   const std::size_t length = rule.lengthOf(name);
   if (length > keyBuffer_.size()) {
-    job_.buildSymbolKey(name, job_.exprKey);
-    return {job_.exprKey, SymbolMap::hash(job_.exprKey)};
+    job_.buildSymbolKey(name, longKey_);
+    return {longKey_, SymbolMap::hash(longKey_)};
   }
   const std::uint32_t hash = rule.write(name, keyBuffer_.data());
   return {{keyBuffer_.data(), length}, hash};

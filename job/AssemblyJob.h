@@ -101,12 +101,6 @@ public:
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
 
-  // The evaluator's scratch buffer for symbol keys: reused so that looking a name
-  // up does not allocate once it has grown to the longest key.
-  std::string exprKey;
-  // defineSymbol's scratch buffer for the folded key of a case-insensitive name.
-  std::string definedKey;
-
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG
   std::size_t originOffset = 0;    // pass 2: the image offset at which that .ORG took effect
