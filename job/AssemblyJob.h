@@ -52,6 +52,8 @@ public:
   std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                            bool byteContext);
   std::uint16_t evaluate(std::optional<std::string_view> text, int lineIndex);
+  // The whole 32-bit value with no range check, for callers whose range is narrower.
+  std::int32_t evaluateUncheckedAt(std::string_view text, std::string_view fileName, int line);
 
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;

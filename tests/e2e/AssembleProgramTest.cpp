@@ -64,6 +64,23 @@ TEST(HexListingRun, ReportsAnEmptyProgram) {
   EXPECT_FALSE(fs::exists(dir.path() / "empty.txt"));
 }
 
+// With the shipped table: every kind of indexed form takes only a displacement
+// of -128..127, and an error in any of them keeps the listing from being written.
+TEST(HexListingRun, IndexOffsetsOutOfRangeAreErrors) {
+  TempDir dir;
+  dir.write("far.asm",
+            " ld (ix-129),a\n ld (iy+128),5\n ld a,(ix+300)\n res 2,(iy+128)\n rl (ix-129)\n"
+            " add a,(iy+255)\n ld (iy-128),a\n bit 7,(ix+127)\n");
+  const QuarnRun run = runQuarn({"-h", "far.asm"}, dir.path());
+  std::string expected = "Assembling far.asm\nFirst pass...\nSecond pass...\n";
+  for (int line = 1; line <= 6; ++line) {
+    expected += "Error #408 in far.asm, line " + std::to_string(line) + ": Index offset out of range\n";
+  }
+  EXPECT_EQ(run.out, expected + "Assembly complete - 6 error(s), 0 warning(s)\n");
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_FALSE(fs::exists(dir.path() / "far.txt"));
+}
+
 TEST(HexListingRun, IndentedLocalLabelIsAnError) {
   TempDir dir;
   dir.write("loop.asm", " ld b,3\n  _loop: djnz _loop\n");
