@@ -12,6 +12,7 @@
 #include "frontend/SourceBuffer.h"
 #include "job/ConsoleSink.h"
 #include "job/DiagnosticArg.h"
+#include "job/InputFiles.h"
 #include "job/JobStatus.h"
 #include "job/OutputImage.h"
 
@@ -90,6 +91,8 @@ public:
   // leave it empty and spare every definition its second entry.
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
+  // Every file the run has read: no output may replace one of them.
+  InputFiles inputFiles;
 
   // The evaluator's scratch buffer for symbol keys: reused so that looking a name
   // up does not allocate once it has grown to the longest key.
