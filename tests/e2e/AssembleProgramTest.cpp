@@ -34,6 +34,19 @@ TEST(ExampleProgram, ListsTheExpectedCode) {
   EXPECT_NE(listing.find("55 B7 28 FA \n"), std::string::npos) << listing;
 }
 
+// The writer stores the name by its fixed rule and says on standard error what the
+// calculator will make of it; the run itself succeeds as before.
+TEST(ExampleProgram, ANameTheCalculatorCutsIsToldOnStandardError) {
+  TempDir dir;
+  fs::copy_file(EXAMPLE, dir.path() / "countdowntimer.asm");
+  const QuarnRun run = runQuarn({"countdowntimer.asm"}, dir.path());
+  EXPECT_EQ(run.out, "Assembling countdowntimer.asm\nFirst pass...\nSecond pass...\n" + CLEAN_SUMMARY);
+  EXPECT_EQ(run.err, "Warning: " + (dir.path() / "countdowntimer.86p").string() +
+                         ": the calculator name is \"countdow\", cut from \"countdowntimer\" to 8 characters\n");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(fs::exists(dir.path() / "countdowntimer.86p"));
+}
+
 TEST(SymbolFileRun, ListsLabelsAndEquatesWithoutAssembling) {
   TempDir dir;
   dir.write("defs.asm",
