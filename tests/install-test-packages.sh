@@ -3,7 +3,7 @@
 # are missing. Needs root (as in CI); without root it only says what is missing.
 set -euo pipefail
 
-packages=(cmake g++ libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev)
+packages=(cmake g++ libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -73,6 +73,7 @@ class Program:
     stored: str
     data_sha256: str
     data_length: str
+    binary_note: str = ""
 
     @property
     def writer(self):
@@ -82,6 +83,11 @@ class Program:
     def has_binary(self):
         return self.binary != "-"
 
+    @property
+    def binary_from_other_source(self):
+        """The author shipped a binary built from another version of the source."""
+        return self.binary_note.startswith("other source")
+
 
 @dataclass
 class Outcome:
@@ -90,7 +96,7 @@ class Outcome:
     first_error: str = ""
     blockers: list = field(default_factory=list)
     crashed: str = ""
-    equal: str = "none"   # "yes", "no" or "none"
+    equal: str = "none"   # "yes", "no", "none" or "other source"
 
 
 def read_manifest(path=MANIFEST):
@@ -105,7 +111,8 @@ def read_manifest(path=MANIFEST):
 def write_manifest(programs, path=MANIFEST):
     header = [line for line in path.read_text().splitlines() if line.startswith("#")]
     body = ["\t".join([p.id, p.calculator, p.repo, p.commit, p.source, p.binary, p.licence, p.stored,
-                       p.data_sha256, p.data_length]) for p in programs]
+                       p.data_sha256, p.data_length] + ([p.binary_note] if p.binary_note else []))
+            for p in programs]
     path.write_text("\n".join(header + body) + "\n")
 
 
@@ -191,49 +198,80 @@ def record_binaries(programs, corpus):
 # quarn's diagnostics, as "Error #nnn in file, line n: text".
 ERROR_LINE = re.compile(r"^Error #(\d+) in (.*?), line (\d+): (.*)$")
 
-# What stops a program, from its diagnostics: (pattern on "#nnn text", blocker).
+# What stops a program, judged from each error and the source line it names.
+# Each rule: (pattern on "#nnn message", pattern on the source line, blocker).
 BLOCKERS = [
-    (r"#101 .*\"(?P<inc>[^\"]+)\"", None),  # decided by classify_missing_file
-    (r"Unrecognized directive: \"\.(nolist|list)\"", ".NOLIST / .LIST"),
-    (r"Unrecognized directive: \"#(nolist|list)\"", "#NOLIST / #LIST"),
-    (r"Unrecognized directive: \"\.(fill|block)\"", ".FILL / .BLOCK"),
-    (r"Unrecognized directive: \"\.include\"", ".INCLUDE as a directive"),
-    (r"Unrecognized directive: \"\.echo\"", ".ECHO"),
-    (r"Unrecognized directive: \"#defcont\"", "#DEFCONT"),
-    (r"\.\.(equ|db|dw)", "#define equ .equ doubles the dot"),
-    (r"#112 ", "macro named after a directive"),
-    (r"#120 ", ".END inside a skipped block"),
-    (r"Unrecognized instruction: \"\w+\(", "macro expansion that calls a macro"),
-    (r"Unrecognized directive: \"(?P<d>[^\"]+)\"", "other directive"),
-    (r"Unrecognized instruction", "other instruction form"),
-    (r"Label not defined", "undefined name"),
+    (r"^#101 ", None, None),  # decided by classify_missing_file
+    (r"\"\.(nolist|list)\"", None, ".NOLIST / .LIST"),
+    (r"\"#(nolist|list)\"", None, "#NOLIST / #LIST"),
+    (r"\"\.(fill|block)\"", None, ".FILL / .BLOCK"),
+    (r"\"\.include\"", None, ".INCLUDE as a directive"),
+    (r"\"\.echo\"", None, ".ECHO"),
+    (r"\"#defcont\"", None, "#DEFCONT"),
+    (r"\.\.(equ|db|dw|byte|word)\"", None, "#define equ .equ doubles the dot"),
+    (r"^#112 ", None, "macro named after a directive"),
+    (r"^#120 ", None, ".END inside a skipped block"),
+    (r"", r"^\s+#", "directive line indented"),
+    (r"", r"^[A-Za-z_]\w*:[^\s;]", "label:instruction without a blank"),
+    (r"", r"^[A-Za-z_]\w*:?\s+\$\s*(;|$)", "label: $"),
+    (r"", r"^\s*:", "line starting with ':'"),
+    (r"", r"'(?![^']*';)\S*;|'.';", "';' comment right after a character constant"),
+    (r"Unrecognized instruction: \"(?P<m>\w+)\(", None, "macro"),
+    (r"Unrecognized instruction: \"(?P<w>\w+)\"", None, "word"),
+    (r"Unrecognized directive: \"(?P<d>[^\"]+)\"", None, "directive"),
+    (r"^#200 ", r"=\s*(;|$)", "equate without a value"),
+    (r"Label not defined: \"(?P<n>[^\"]+)\"", None, "name"),
 ]
 
 
-def classify_missing_file(name, folder):
+def classify_missing_file(message, folder):
+    name = re.search(r"\"([^\"]+)\"", message).group(1)
     base = Path(name.replace("\\", "/")).name
     if any(entry.lower() == base.lower() for entry in os.listdir(folder)):
         return "include file name in another letter case"
     if SYSTEM_INCLUDE.match(base):
-        return "system include file missing"
+        return f"system include file {base.lower()} missing"
     return "include file missing"
+
+
+def source_line(folder, file, number):
+    path = Path(folder) / file
+    try:
+        lines = path.read_text(errors="replace").splitlines()
+    except OSError:
+        return ""
+    return lines[number - 1] if 0 < number <= len(lines) else ""
+
+
+def blocker_of(message, line, folder):
+    for message_pattern, line_pattern, blocker in BLOCKERS:
+        match = re.search(message_pattern, message, re.IGNORECASE)
+        if not match or (line_pattern and not re.search(line_pattern, line)):
+            continue
+        if blocker is None:
+            return classify_missing_file(message, folder)
+        if blocker == "macro":
+            # Written in the line itself: a macro nobody defined; else it came
+            # out of another macro's expansion.
+            written = re.search(re.escape(match.group("m")) + r"\s*\(", line, re.IGNORECASE)
+            return "macro not defined" if written else "macro expansion that calls a macro"
+        if blocker == "word":
+            return "macro written without parentheses" if re.match(r"^[A-Za-z_]", match.group("w")) \
+                and re.search(r"\b" + re.escape(match.group("w")) + r"\s+\S", line) else "other statement form"
+        if blocker == "directive":
+            return f"directive {match.group('d')}"
+        if blocker == "name":
+            return "name not defined"
+        return blocker
+    return "other"
 
 
 def classify(errors, folder):
     found = []
-    for number, text in errors:
-        line = f"#{number} {text}"
-        for pattern, blocker in BLOCKERS:
-            match = re.search(pattern, line, re.IGNORECASE)
-            if not match:
-                continue
-            if blocker is None:
-                blocker = classify_missing_file(match.group("inc"), folder)
-            elif blocker == "other directive":
-                blocker = f"directive {match.group('d')}"
-            if blocker not in found:
-                found.append(blocker)
-            break
+    for number, text, file, line_number in errors:
+        blocker = blocker_of(f"#{number} {text}", source_line(folder, file, line_number), folder)
+        if blocker not in found:
+            found.append(blocker)
     return found
 
 
@@ -254,11 +292,12 @@ def author_data(program, corpus):
     return None
 
 
-def assemble(program, quarn, corpus):
+def assemble(program, quarn, corpus, include_dirs=()):
     outcome = Outcome(program)
     with tempfile.TemporaryDirectory(prefix="quarn-corpus-") as scratch:
         work = Path(scratch) / program.id
         shutil.copytree(Path(corpus) / program.id, work, ignore=shutil.ignore_patterns("author"))
+        add_include_files(work, include_dirs)
         before = set(os.listdir(work))
         source = Path(program.source).name
         try:
@@ -271,15 +310,19 @@ def assemble(program, quarn, corpus):
             outcome.crashed = f"exit status {run.returncode}"
             return outcome
         messages = (run.stdout + run.stderr).splitlines()
-        errors = [(m.group(1), m.group(4)) for m in map(ERROR_LINE.match, messages) if m]
+        errors = [(m.group(1), m.group(4), m.group(2), int(m.group(3)))
+                  for m in map(ERROR_LINE.match, messages) if m]
         output = find_output(work, before) if run.returncode == 0 else None
         outcome.assembled = output is not None
         if not outcome.assembled:
             outcome.first_error = f"#{errors[0][0]} {errors[0][1]}" if errors else \
                 next((m for m in messages if m.strip()), f"exit status {run.returncode}")
-            if run.returncode == 1 and not errors:
-                outcome.blockers = [f"no {program.writer} writer" if "plug" in outcome.first_error.lower()
-                                    else "could not start"]
+            missing_writer = [m for m in messages if m.startswith("Plugin file")]
+            if missing_writer:
+                outcome.first_error = missing_writer[0]
+                outcome.blockers = [f"no writer ({program.writer})"]
+            elif run.returncode == 1 and not errors:
+                outcome.blockers = ["could not start"]
             else:
                 outcome.blockers = classify(errors, work)
             return outcome
@@ -287,9 +330,20 @@ def assemble(program, quarn, corpus):
     return outcome
 
 
+def add_include_files(work, include_dirs):
+    """Puts system include files that quarn does not ship yet beside the source,
+    where quarn looks first."""
+    for folder in include_dirs:
+        for entry in Path(folder).iterdir():
+            if entry.is_file() and not (work / entry.name).exists():
+                shutil.copyfile(entry, work / entry.name)
+
+
 def compare(program, quarn_file, corpus):
     if not program.has_binary:
         return "none"
+    if program.binary_from_other_source:
+        return "other source"
     ours = variable_data(quarn_file)
     if ours is None:
         return "no"
@@ -344,6 +398,8 @@ def main(argv=None):
                         help="write the digests of the authors' variable data into the manifest")
     parser.add_argument("--used-names", metavar="FILE",
                         help="write the system names the programs use to FILE")
+    parser.add_argument("--include-dir", action="append", default=[],
+                        help="a folder of system include files to offer the programs (repeatable)")
     parser.add_argument("--only", help="assemble only the programs whose id contains this text")
     args = parser.parse_args(argv)
 
@@ -365,7 +421,7 @@ def main(argv=None):
     if not args.quarn:
         return 0
 
-    outcomes = [assemble(p, args.quarn, args.corpus) for p in programs]
+    outcomes = [assemble(p, args.quarn, args.corpus, args.include_dir) for p in programs]
     print(table(outcomes))
     print()
     print(blocker_counts(outcomes))
