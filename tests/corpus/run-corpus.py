@@ -216,17 +216,26 @@ BLOCKERS = [
     (r"", r"^[A-Za-z_]\w*:?\s+\$\s*(;|$)", "label: $"),
     (r"", r"^\s*:", "line starting with ':'"),
     (r"", r"'(?![^']*';)\S*;|'.';", "';' comment right after a character constant"),
+    (r"^#103 ", None, "line longer than 255 characters"),
+    (r"", r"^\s*(/\*|\*/)", "/* */ comment block (another dialect)"),
+    (r"", r"^\s+[A-Za-z_]\w*:\s*(;|$)", "indented label"),
+    (r"Unrecognized instruction: \"(slia|sll|sl1)\"", None, "undocumented instruction name"),
     (r"Unrecognized instruction: \"(?P<m>\w+)\(", None, "macro"),
-    (r"Unrecognized instruction: \"(?P<w>\w+)\"", None, "word"),
+    (r"Wrong number of arguments for macro (?P<c>\w+)", None, "macro without parentheses"),
+    (r"Unrecognized instruction: \"(?P<c>b_?call|b_?jump|rom_call)\"", None, "macro without parentheses"),
+    (r"Unrecognized instruction: \"_\w+\"", r"^\s*b_?call\s", "macro without parentheses"),
     (r"Unrecognized directive: \"(?P<d>[^\"]+)\"", None, "directive"),
     (r"^#200 ", r"=\s*(;|$)", "equate without a value"),
+    (r"^#201 ", r"^\s*#if", "#if over a label (another dialect)"),
     (r"Label not defined: \"(?P<n>[^\"]+)\"", None, "name"),
 ]
 
 
 def classify_missing_file(message, folder):
-    name = re.search(r"\"([^\"]+)\"", message).group(1)
-    base = Path(name.replace("\\", "/")).name
+    named = re.search(r"file \"?([^\"]+)\"?$", message)
+    if not named:
+        return "include file missing"
+    base = Path(named.group(1).strip().replace("\\", "/")).name
     if any(entry.lower() == base.lower() for entry in os.listdir(folder)):
         return "include file name in another letter case"
     if SYSTEM_INCLUDE.match(base):
@@ -255,9 +264,8 @@ def blocker_of(message, line, folder):
             # out of another macro's expansion.
             written = re.search(re.escape(match.group("m")) + r"\s*\(", line, re.IGNORECASE)
             return "macro not defined" if written else "macro expansion that calls a macro"
-        if blocker == "word":
-            return "macro written without parentheses" if re.match(r"^[A-Za-z_]", match.group("w")) \
-                and re.search(r"\b" + re.escape(match.group("w")) + r"\s+\S", line) else "other statement form"
+        if blocker == "macro without parentheses":
+            return "macro called without parentheses (another dialect)"
         if blocker == "directive":
             return f"directive {match.group('d')}"
         if blocker == "name":
@@ -326,8 +334,20 @@ def assemble(program, quarn, corpus, include_dirs=()):
             else:
                 outcome.blockers = classify(errors, work)
             return outcome
-        outcome.equal = compare(program, output.read_bytes(), corpus)
+        written = output.read_bytes()
+        outcome.equal = compare(program, written, corpus)
+        if token_written_twice(variable_data(written) or b""):
+            outcome.blockers = ["assembly token written twice"]
     return outcome
+
+
+# A TI-83 Plus program starts with the assembly token; a source that writes it
+# itself must not get it twice, or the calculator runs the token as code.
+ASSEMBLY_TOKEN = b"\xbb\x6d"
+
+
+def token_written_twice(data):
+    return data[2:6] == ASSEMBLY_TOKEN * 2
 
 
 def add_include_files(work, include_dirs):
@@ -360,6 +380,8 @@ def table(outcomes):
             "|---|---|---|---|---|---|"]
     for o in outcomes:
         assembled = "crash: " + o.crashed if o.crashed else ("yes" if o.assembled else "no")
+        if o.assembled and o.blockers:
+            assembled += " (cannot run)"
         error = o.first_error.replace("|", "\\|")
         rows.append(f"| {o.program.id} | {o.program.calculator} | {assembled} | {error} | "
                     f"{', '.join(o.blockers)} | {o.equal} |")
@@ -369,12 +391,14 @@ def table(outcomes):
 def summary(outcomes):
     total = len(outcomes)
     assembled = sum(o.assembled for o in outcomes)
+    writerless = sum(o.blockers[:1] == [f"no writer ({o.program.writer})"] for o in outcomes)
     with_binary = [o for o in outcomes if o.program.has_binary]
     equal = sum(o.equal == "yes" for o in with_binary)
     different = sum(o.equal == "no" for o in with_binary)
     crashed = sum(bool(o.crashed) for o in outcomes)
-    return (f"{assembled} of {total} assembled as published; {len(with_binary)} have the author's binary: "
-            f"{equal} equal, {different} different; {crashed} crashed.")
+    return (f"{assembled} of {total} assembled as published ({writerless} more assemble but have no writer); "
+            f"{len(with_binary)} have the author's binary: {equal} equal, {different} different; "
+            f"{crashed} crashed.")
 
 
 def blocker_counts(outcomes):
