@@ -29,6 +29,9 @@ import tempfile
 from dataclasses import dataclass, field
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # keep the source tree clean
+from used_names import write_used_names  # noqa: E402
+
 HERE = Path(__file__).resolve().parent
 MANIFEST = HERE / "MANIFEST.tsv"
 SKIPPED = 77
@@ -215,14 +218,14 @@ BLOCKERS = [
     (r"", r"^[A-Za-z_]\w*:[^\s;]", "label:instruction without a blank"),
     (r"", r"^[A-Za-z_]\w*:?\s+\$\s*(;|$)", "label: $"),
     (r"", r"^\s*:", "line starting with ':'"),
-    (r"", r"'(?![^']*';)\S*;|'.';", "';' comment right after a character constant"),
+    (r"", r"'[^']';", "';' comment right after a character constant"),
     (r"^#103 ", None, "line longer than 255 characters"),
     (r"", r"^\s*(/\*|\*/)", "/* */ comment block (another dialect)"),
     (r"", r"^\s+[A-Za-z_]\w*:\s*(;|$)", "indented label"),
     (r"Unrecognized instruction: \"(slia|sll|sl1)\"", None, "undocumented instruction name"),
     (r"Unrecognized instruction: \"(?P<m>\w+)\(", None, "macro"),
-    (r"Wrong number of arguments for macro (?P<c>\w+)", None, "macro without parentheses"),
-    (r"Unrecognized instruction: \"(?P<c>b_?call|b_?jump|rom_call)\"", None, "macro without parentheses"),
+    (r"Wrong number of arguments for macro", None, "macro without parentheses"),
+    (r"Unrecognized instruction: \"(b_?call|b_?jump|rom_call)\"", None, "macro without parentheses"),
     (r"Unrecognized instruction: \"_\w+\"", r"^\s*b_?call\s", "macro without parentheses"),
     (r"Unrecognized directive: \"(?P<d>[^\"]+)\"", None, "directive"),
     (r"^#200 ", r"=\s*(;|$)", "equate without a value"),
@@ -307,9 +310,8 @@ def assemble(program, quarn, corpus, include_dirs=()):
         shutil.copytree(Path(corpus) / program.id, work, ignore=shutil.ignore_patterns("author"))
         add_include_files(work, include_dirs)
         before = set(os.listdir(work))
-        source = Path(program.source).name
         try:
-            run = subprocess.run([quarn, "-p", program.writer, source], cwd=work,
+            run = subprocess.run([quarn, "-p", program.writer, Path(program.source).name], cwd=work,
                                  capture_output=True, text=True, errors="replace", timeout=TIMEOUT_SECONDS)
         except subprocess.TimeoutExpired:
             outcome.crashed = f"no answer in {TIMEOUT_SECONDS} s"
@@ -317,28 +319,30 @@ def assemble(program, quarn, corpus, include_dirs=()):
         if run.returncode not in (0, 1, 2):
             outcome.crashed = f"exit status {run.returncode}"
             return outcome
-        messages = (run.stdout + run.stderr).splitlines()
-        errors = [(m.group(1), m.group(4), m.group(2), int(m.group(3)))
-                  for m in map(ERROR_LINE.match, messages) if m]
         output = find_output(work, before) if run.returncode == 0 else None
         outcome.assembled = output is not None
-        if not outcome.assembled:
-            outcome.first_error = f"#{errors[0][0]} {errors[0][1]}" if errors else \
-                next((m for m in messages if m.strip()), f"exit status {run.returncode}")
-            missing_writer = [m for m in messages if m.startswith("Plugin file")]
-            if missing_writer:
-                outcome.first_error = missing_writer[0]
-                outcome.blockers = [f"no writer ({program.writer})"]
-            elif run.returncode == 1 and not errors:
-                outcome.blockers = ["could not start"]
-            else:
-                outcome.blockers = classify(errors, work)
-            return outcome
-        written = output.read_bytes()
-        outcome.equal = compare(program, written, corpus)
-        if token_written_twice(variable_data(written) or b""):
-            outcome.blockers = ["assembly token written twice"]
+        if outcome.assembled:
+            written = output.read_bytes()
+            outcome.equal = compare(program, written, corpus)
+            if token_written_twice(variable_data(written) or b""):
+                outcome.blockers = ["assembly token written twice"]
+        else:
+            outcome.first_error, outcome.blockers = what_stopped(program, run, work)
     return outcome
+
+
+def what_stopped(program, run, work):
+    """The first error of a run that wrote nothing, and the blockers behind it."""
+    messages = (run.stdout + run.stderr).splitlines()
+    missing_writer = [m for m in messages if m.startswith("Plugin file")]
+    if missing_writer:
+        return missing_writer[0], [f"no writer ({program.writer})"]
+    errors = [(m.group(1), m.group(4), m.group(2), int(m.group(3)))
+              for m in map(ERROR_LINE.match, messages) if m]
+    if not errors:
+        first = next((m for m in messages if m.strip()), f"exit status {run.returncode}")
+        return first, ["could not start" if run.returncode == 1 else "other"]
+    return f"#{errors[0][0]} {errors[0][1]}", classify(errors, work)
 
 
 # A TI-83 Plus program starts with the assembly token; a source that writes it
@@ -439,8 +443,6 @@ def main(argv=None):
         record_binaries(programs, args.corpus)
         write_manifest(manifest)
     if args.used_names:
-        sys.dont_write_bytecode = True  # keep the source tree clean
-        from used_names import write_used_names
         write_used_names(programs, args.corpus, args.used_names)
     if not args.quarn:
         return 0

@@ -81,6 +81,7 @@ class UsedNamesTest(unittest.TestCase):
             "\tld b,delay",
             "loop:djnz loop",
             "\tld a,'C';upper case",
+            "\tex af,af' ; not a name",
             "message: .db \"call _notaname\",0",
             ".end",
             "call _after_the_end",

@@ -12,9 +12,9 @@ import re
 from pathlib import Path
 
 REGISTERS = {"a", "b", "c", "d", "e", "h", "l", "f", "i", "r", "af", "bc", "de", "hl", "sp", "ix", "iy",
-             "ixh", "ixl", "iyh", "iyl", "hx", "lx", "hy", "ly", "xh", "xl", "yh", "yl", "af'"}
+             "ixh", "ixl", "iyh", "iyl", "hx", "lx", "hy", "ly", "xh", "xl", "yh", "yl"}
 CONDITIONS = {"nz", "z", "nc", "c", "po", "pe", "p", "m"}
-# Words that are operators or number forms of the expression syntax, not names.
+# Operator words of the expression syntax, not names.
 OPERATOR_WORDS = {"and", "or", "xor", "not", "mod", "shl", "shr", "high", "low"}
 
 MNEMONICS = set("""adc add and bit call ccf cp cpd cpdr cpi cpir cpl daa dec di djnz ei ex exx halt im in
@@ -33,22 +33,16 @@ INDENTED_LABEL = re.compile(r"^\s+([A-Za-z_][\w.]*):")
 
 def strip_comment(line):
     """The line up to its ';' comment, leaving strings and character constants whole."""
+    line = re.sub(r"\baf'", "af", line, flags=re.IGNORECASE)  # the shadow pair is no quote
     out, quote = [], None
-    i = 0
-    while i < len(line):
-        ch = line[i]
+    for ch in line:
         if quote:
-            out.append(ch)
-            if ch == quote:
-                quote = None
+            quote = None if ch == quote else quote
         elif ch in "\"'":
             quote = ch
-            out.append(ch)
         elif ch == ";":
             break
-        else:
-            out.append(ch)
-        i += 1
+        out.append(ch)
     return "".join(out)
 
 
