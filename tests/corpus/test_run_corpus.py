@@ -10,9 +10,9 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(HERE))
-spec = importlib.util.spec_from_file_location("run_corpus", HERE / "run-corpus.py")
-run_corpus = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(run_corpus)
+script = importlib.util.spec_from_file_location("run_corpus", HERE / "run-corpus.py")
+run_corpus = importlib.util.module_from_spec(script)
+script.loader.exec_module(run_corpus)
 import used_names  # noqa: E402
 
 
