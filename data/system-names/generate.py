@@ -42,6 +42,11 @@ OUTPUT_NAMES = {"ti-85": "ti-85.h"}
 # the other under #else.  base -> (macro, calculator when defined, otherwise).
 VARIANTS = {"ion": ("TI83P", "TI-83 Plus", "TI-83")}
 
+# Statements written after the definitions.  CrASH programs begin with their
+# description and write no .org: the shell's header sets the address at which
+# CrASH runs them.
+TRAILERS = {"crash82": ["", "        .org START_ADDR"]}
+
 NAME = re.compile(r"[A-Za-z_][A-Za-z0-9_]*")
 MACRO_NAME = re.compile(r"([A-Za-z_][A-Za-z0-9_]*)\(([A-Za-z_][A-Za-z0-9_]*(?:,[A-Za-z_][A-Za-z0-9_]*)*)\)")
 NUMBER = r"\$[0-9A-Fa-f]+|[0-9][0-9A-Fa-f]*[hH]|%[01]+|[01]+[bB]|[0-9]+"
@@ -187,7 +192,7 @@ def render(table):
     base = table.stem
     rows = read_rows(table)
     check_rows(rows, base)
-    return "\n".join(header_lines(base, rows) + branch_lines(rows, base)) + "\n"
+    return "\n".join(header_lines(base, rows) + branch_lines(rows, base) + TRAILERS.get(base, [])) + "\n"
 
 
 def main(arguments):
