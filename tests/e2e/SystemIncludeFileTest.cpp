@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -109,6 +111,61 @@ TEST(SystemIncludeFile, CrashProgramsStartAtTheShellsAddress) {
                                              "text:\n");
   EXPECT_EQ(result.diagnostics, "");
   EXPECT_EQ(result.bytes, "48 69 00 CD 74 8D 9A 38 CD 94 8D 21 13 91 C9");
+}
+
+// The include files a program for each calculator finds its system names in.
+struct CalculatorFiles {
+  const char* calculator;  // as the corpus list writes it
+  std::vector<std::string> files;
+};
+
+const CalculatorFiles CALCULATOR_FILES[] = {
+    {"TI-86", {"ti86asm.inc", "ti86ops.inc", "ti86math.inc", "ti86abs.inc"}},
+    {"TI-85", {"ti-85.h"}},
+    {"TI-82", {"crash82.inc"}},
+};
+
+// Names the corpus list's lexical scan takes for system names although they are
+// not: the programs define them themselves in another letter case, use them as
+// their own labels, or write them inside comments and character constants.
+// CALL_ROM is a macro one TI-85 program calls that no shell header defines.
+const std::set<std::string> NOT_SYSTEM_NAMES{"text_x", "text_y",  "mtext_x", "mtext_y", "PutPixel",
+                                             "valid",  "DONT_USE", "J",      "O",       "T",
+                                             "varequ", "t_carriage_return", "CALL_ROM"};
+
+// Every name the corpus programs use without defining it must come from the
+// include files of their calculator: assembled as data words, none may be
+// undefined.  Macros are called with arguments, so they are looked up instead.
+TEST(SystemIncludeFile, DefinesTheNamesCorpusProgramsUse) {
+  const fs::path list = fs::path(QUARN_SOURCE_DIR) / "tests" / "corpus" / "used-system-names.txt";
+  if (!fs::exists(list)) {
+    GTEST_SKIP() << "no corpus list at " << list;
+  }
+  for (const CalculatorFiles& calculator : CALCULATOR_FILES) {
+    std::string source;
+    std::string headers;
+    for (const std::string& file : calculator.files) {
+      source += "#include \"" + file + "\"\n";
+      headers += readText(fs::path(QUARN_BIN_DIR) / "Include" / file);
+    }
+    source += " nop\n";  // a calculator without names still assembles something
+    std::istringstream lines(readText(list));
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t tab = line.find('\t');
+      const std::string name = line.substr(0, tab);
+      if (tab == std::string::npos || line.substr(tab + 1) != calculator.calculator ||
+          NOT_SYSTEM_NAMES.contains(name)) {
+        continue;
+      }
+      if (headers.find("#define " + name + "(") != std::string::npos) {
+        continue;
+      }
+      source += " .dw " + name + "\n";
+    }
+    TempDir dir;
+    const AssembledSource result = assembleHex(dir, source);
+    EXPECT_EQ(result.diagnostics, "") << calculator.calculator;
+  }
 }
 
 }  // namespace
