@@ -12,17 +12,13 @@ constexpr std::string_view ABOUT_CAPTION = "About dunlin.so";
 constexpr std::string_view ABOUT_TEXT =
     "Ti-73 assembly program (.73p) file export\nVintrel plugin\nWritten by the quarn developers";
 
-std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({image});
-}
-
 constexpr calcfile::PlainWriterFormat FORMAT{
     .family = calcfile::Family::Ti73,
     .extension = ".73p",
     .comment = "TI-73 assembly program created with quarn",
     .typeId = 0x06,  // protected program: the calculator's editor leaves it alone
     .nameFor = calcfile::upperCaseTitleName,
-    .variableDataFor = programData,
+    .variableDataFor = calcfile::unchangedImageData,
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
-// knot: the image as a TI-83 assembly program (.83p). The TI-83 runs a protected
-// program's bytes as machine code, loaded at its fixed program address, with
-// Send(9prgmNAME; its shells recognise their own programs by the header the
-// source begins with. So the image is stored unchanged, with no token before it.
+// knot: the image as a TI-83 assembly program (.83p). Send(9prgmNAME copies a
+// protected program's bytes to $9327 and runs them as machine code, and the
+// TI-83 shells know their own programs by the header the source begins with;
+// so the image is stored unchanged, with no token in front of it.
 #include "job/PluginInterface.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
@@ -13,17 +13,13 @@ constexpr std::string_view ABOUT_CAPTION = "About knot.so";
 constexpr std::string_view ABOUT_TEXT =
     "Ti-83 assembly program (.83p) file export\nVintrel plugin\nWritten by the quarn developers";
 
-std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({image});
-}
-
 constexpr calcfile::PlainWriterFormat FORMAT{
     .family = calcfile::Family::Ti83,
     .extension = ".83p",
     .comment = "TI-83 assembly program created with quarn",
     .typeId = 0x06,  // protected program: the calculator's editor leaves it alone
     .nameFor = calcfile::upperCaseTitleName,
-    .variableDataFor = programData,
+    .variableDataFor = calcfile::unchangedImageData,
 };
 
 }  // namespace
