@@ -8,14 +8,11 @@
 ; mark, the title's length, these bytes, and a check byte.
         .plugin stint
 
-; ZShell's interface, as its header TI-85.H names it (Usgard's USGARD.H
-; keeps the same names and addresses). ROM_CALL calls ZShell's dispatcher
-; with the routine's number in the byte that follows.
-#define ROM_CALL(index) call $8C09 \ .db index
-CLEARLCD      .equ $08          ; clear the screen
-D_ZT_STR      .equ $0B          ; print the zero-terminated string at HL
-CURSOR_ROW    .equ $800C        ; text cursor row; the column follows it
-PROGRAM_ADDR  .equ $8C3C        ; where the shell has put this program
+; The shells' header file, shipped with quarn, names ZShell's interface:
+; ROM_CALL calls ZShell's dispatcher with a routine's number in the byte
+; that follows; CURSOR_ROW is the text cursor row, with the column behind
+; it; PROGRAM_ADDR holds the address where the shell has put this program.
+#include "ti-85.h"
 
 ; The shell runs a program wherever it lies in memory, so the program is
 ; assembled at 0 and adds PROGRAM_ADDR to the offset of what it uses.
