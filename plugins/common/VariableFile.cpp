@@ -107,12 +107,14 @@ VariableName defaultVariableName(std::string_view basePath) {
   return makeVariableName(lastPathComponent(basePath));
 }
 
-VariableName upperCaseTitleName(std::string_view basePath) {
-  VariableName name = makeVariableName(fileTitle(basePath));
-  std::transform(name.field.begin(), name.field.end(), name.field.begin(),
-                 [](std::uint8_t c) { return c >= 'a' && c <= 'z' ? static_cast<std::uint8_t>(c - 'a' + 'A') : c; });
-  return name;
+std::string upperCaseTitle(std::string_view basePath) {
+  std::string title(fileTitle(basePath));
+  std::transform(title.begin(), title.end(), title.begin(),
+                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+  return title;
 }
+
+VariableName upperCaseTitleName(std::string_view basePath) { return makeVariableName(upperCaseTitle(basePath)); }
 
 std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std::uint8_t>> bodyParts) {
   const std::size_t bodySize = std::accumulate(bodyParts.begin(), bodyParts.end(), std::size_t{0},

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,7 +39,10 @@ VariableName defaultVariableName(std::string_view basePath);
 
 // The name of a program that is picked from the calculator's program menu: the
 // last component without its extension, as a splitter into drive, directory,
-// name and extension finds it, with ASCII letters upper-cased, at most 8 characters.
+// name and extension finds it, with ASCII letters upper-cased.
+std::string upperCaseTitle(std::string_view basePath);
+
+// That name as stored: its first 8 characters.
 VariableName upperCaseTitleName(std::string_view basePath);
 
 struct VariableSpec {

@@ -19,6 +19,7 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .comment = "TI-83 assembly program created with quarn",
     .typeId = 0x06,  // protected program: the calculator's editor leaves it alone
     .nameFor = calcfile::upperCaseTitleName,
+    .names = calcfile::PROGRAM_MENU_NAMES,
     .variableDataFor = calcfile::unchangedImageData,
 };
 

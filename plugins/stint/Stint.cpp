@@ -48,6 +48,7 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .comment = "ZShell string created with quarn",
     .typeId = 0x0C,  // string
     .nameFor = calcfile::defaultVariableName,
+    .names = calcfile::TI86_NAMES,  // the TI-85 names variables as the TI-86 does
     .variableDataFor = stringData,
 };
 
