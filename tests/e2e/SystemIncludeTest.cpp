@@ -1,0 +1,96 @@
+// The include files shipped in quarn's Include folder, found from a source in
+// another folder as a program would find them: each assembles on its own and
+// together with the files programs include beside it without a diagnostic, and
+// a few of their names give the bytes the calculators expect.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/RunQuarn.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const std::string CLEAN_RUN =
+    "Assembling prog.asm\nFirst pass...\nSecond pass...\nAssembly complete - 0 error(s), 0 warning(s)\n";
+
+QuarnRun assemble(TempDir& dir, const std::string& source) {
+  dir.write("prog.asm", source);
+  return runQuarn({"-h", "prog.asm"}, dir.path());
+}
+
+// The bytes of the hex listing, after its two title lines and the blank line.
+std::string listedBytes(const TempDir& dir) {
+  std::istringstream listing(readText(dir.path() / "prog.txt"));
+  std::string line;
+  for (int header = 0; header < 3; ++header) std::getline(listing, line);
+  std::string bytes, byte;
+  while (listing >> byte) bytes += (bytes.empty() ? "" : " ") + byte;
+  return bytes;
+}
+
+struct Includes {
+  const char* lines;  // what the program writes before its code
+};
+
+class CleanIncludeTest : public ::testing::TestWithParam<Includes> {};
+
+TEST_P(CleanIncludeTest, AssemblesWithoutAnyDiagnostic) {
+  TempDir dir;
+  const QuarnRun run = assemble(dir, std::string(GetParam().lines) + " nop\n");
+  EXPECT_EQ(run.out, CLEAN_RUN) << GetParam().lines;
+  EXPECT_EQ(run.exitStatus, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFileAndThePairsProgramsInclude, CleanIncludeTest,
+    ::testing::Values(Includes{"#include \"ti83plus.inc\"\n"}, Includes{"#include \"ti83asm.inc\"\n"},
+                      Includes{"#include \"ti73.inc\"\n"}, Includes{"#include \"mallard.inc\"\n"},
+                      Includes{"#include \"ion.inc\"\n"}, Includes{"#define TI83P\n#include \"ion.inc\"\n"},
+                      Includes{"#define TI83P\n#include \"ti83plus.inc\"\n#include \"ion.inc\"\n"},
+                      Includes{"#define TI83P\n#include \"ion.inc\"\n#include \"ti83plus.inc\"\n"},
+                      Includes{"#include \"ti83asm.inc\"\n#include \"ion.inc\"\n"},
+                      Includes{"#include \"ion.inc\"\n#include \"ti83asm.inc\"\n"},
+                      Includes{"#include \"ti73.inc\"\n#include \"mallard.inc\"\n"},
+                      Includes{"#include \"mallard.inc\"\n#include \"ti73.inc\"\n"}));
+
+struct Spot {
+  const char* source;
+  const char* bytes;
+};
+
+class SystemNameBytesTest : public ::testing::TestWithParam<Spot> {};
+
+TEST_P(SystemNameBytesTest, AssembleToTheCalculatorsAddresses) {
+  TempDir dir;
+  const QuarnRun run = assemble(dir, GetParam().source);
+  ASSERT_EQ(run.out, CLEAN_RUN) << GetParam().source;
+  EXPECT_EQ(listedBytes(dir), GetParam().bytes) << GetParam().source;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RoutinesFlagsKeysAndTokens, SystemNameBytesTest,
+    ::testing::Values(
+        // TI-83 Plus: every spelling of the bcall and bjump macros, a flag bit, header tokens, keys.
+        Spot{"#include \"ti83plus.inc\"\n bcall(_PutS)\n b_call(_ClrLCDFull)\n B_CALL(_HomeUp)\n",
+             "EF 0A 45 EF 40 45 EF 58 45"},
+        Spot{"#include \"ti83plus.inc\"\n bjump(_JForceCmdNoChar)\n B_JUMP(_JForceCmdNoChar)\n",
+             "CD 50 00 27 40 CD 50 00 27 40"},
+        Spot{"#include \"ti83plus.inc\"\n set textInverse,(iy+textFlags)\n .db t2ByteTok,tAsmCmp,kEnter,skEnter\n"
+             " .dw userMem,plotSScreen\n",
+             "FD CB 05 DE BB 6D 05 09 95 9D 40 93"},
+        // Ion: the TI-83 Plus entry points lie in cmdShadow, the TI-83's are called directly.
+        Spot{"#define TI83P\n#include \"ion.inc\"\n bcall(_clrlcdf)\n call ionFastCopy\n .dw progstart\n",
+             "EF 40 45 CD CD 96 95 9D"},
+        Spot{"#include \"ion.inc\"\n bcall(_clrlcdf)\n call ionFastCopy\n .dw progstart\n",
+             "CD 55 47 CD B6 91 27 93"},
+        // TI-83: ROM calls are plain calls.
+        Spot{"#include \"ti83asm.inc\"\n call _clrLCDFull\n call _puts\n ld hl,(curRow)\n",
+             "CD 55 47 CD 0D 47 2A 0C 80"},
+        // TI-73 and Mallard, whose library sits in statVars.
+        Spot{"#include \"ti73.inc\"\n bcall(_PutS)\n .dw userMem\n", "EF 71 44 37 9C"},
+        Spot{"#include \"mallard.inc\"\n bcall(_PutS)\n call ionFastCopy\n", "EF 71 44 CD 6A 8D"}));
+
+}  // namespace
