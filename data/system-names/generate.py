@@ -39,8 +39,9 @@ OUTPUT_NAMES = {"ti-85": "ti-85.h"}
 
 # A table whose rows serve two calculators: rows for one calculator only are
 # written under #ifdef of the name that programs define to choose it, rows for
-# the other under #else.  base -> (macro, calculator when defined, otherwise).
-VARIANTS = {"ion": ("TI83P", "TI-83 Plus", "TI-83")}
+# the other under #else.  base -> (macro, calculator when defined, otherwise,
+# the include file that defines the macro for its programs).
+VARIANTS = {"ion": ("TI83P", "TI-83 Plus", "TI-83", "ti83plus.inc")}
 
 # A shell's header that programs include instead of the calculator's own file
 # also defines every name of that file, so either file or both may be included.
@@ -102,7 +103,7 @@ def branch_of(row, base, where):
     """None for rows written unconditionally, else the calculator they serve."""
     if base not in VARIANTS:
         return None
-    _, chosen, other = VARIANTS[base]
+    chosen, other = VARIANTS[base][1:3]
     served = calculators_of(row) & {chosen, other}
     if not served:
         raise TableError(f"{where}: calculator must be {chosen!r}, {other!r} or both")
@@ -160,7 +161,7 @@ def branch_lines(rows, base):
     #ifdef block (its rows for the other calculator go under #else)."""
     if base not in VARIANTS:
         return section_lines(rows)
-    macro, chosen, _ = VARIANTS[base]
+    macro, chosen = VARIANTS[base][:2]
     lines = []
     for conditional, run in itertools.groupby(rows, key=lambda row: row["branch"] is not None):
         run = list(run)
@@ -184,9 +185,9 @@ def header_lines(base, rows):
         "; where each value's sources are listed; change the tables, not this file.",
     ]
     if base in VARIANTS:
-        macro, chosen, other = VARIANTS[base]
-        lines.append(f"; Define {macro} before including this file to assemble for the {chosen};")
-        lines.append(f"; without it the names are those of the {other}.")
+        macro, chosen, other, definer = VARIANTS[base]
+        lines.append(f"; Define {macro} (or include {definer}) before this file to assemble for the")
+        lines.append(f"; {chosen}; without it the names are those of the {other}.")
     return lines
 
 

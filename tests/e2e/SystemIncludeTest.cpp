@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
              "EF 40 45 CD CD 96 95 9D"},
         Spot{"#include \"ion.inc\"\n bcall(_clrlcdf)\n call ionFastCopy\n .dw progstart\n",
              "CD 55 47 CD B6 91 27 93"},
+        // Programs include ti83plus.inc before ion.inc without defining TI83P themselves.
+        Spot{"#include \"ti83plus.inc\"\n#include \"ion.inc\"\n call ionFastCopy\n", "CD CD 96"},
         // TI-83: ROM calls are plain calls.
         Spot{"#include \"ti83asm.inc\"\n call _clrLCDFull\n call _puts\n ld hl,(curRow)\n",
              "CD 55 47 CD 0D 47 2A 0C 80"},
