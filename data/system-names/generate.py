@@ -25,8 +25,8 @@ COLUMNS = ["name", "value", "kind", "calculator", "sources"]
 KIND_TITLES = {
     "routine": "System routines",
     "ram": "RAM areas and system variables",
-    "flag": "System flag bytes, as offsets from IY",
-    "flagbit": "Bit numbers within the system flag bytes",
+    "flag": "System flags: each byte's offset from IY, then the numbers of its bits",
+    "flagbit": "System flags: each byte's offset from IY, then the numbers of its bits",
     "key": "Key codes",
     "token": "Tokens",
     "port": "I/O ports",
@@ -147,11 +147,13 @@ def definition(row):
 
 
 def section_lines(rows):
-    lines, kind = [], None
+    """A comment above each run of rows of one kind; a flag byte and its bits
+    share one run."""
+    lines, title = [], None
     for row in rows:
-        if row["kind"] != kind:
-            kind = row["kind"]
-            lines += ["", f"; {KIND_TITLES[kind]}"]
+        if KIND_TITLES[row["kind"]] != title:
+            title = KIND_TITLES[row["kind"]]
+            lines += ["", f"; {title}"]
         lines.append(definition(row))
     return lines
 
