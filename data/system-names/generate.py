@@ -110,6 +110,17 @@ def branch_of(row, base, where):
     return None if len(served) == 2 else served.pop()
 
 
+def check_macro(row, where, macros, branch):
+    """Macro names compare exactly, as the preprocessor compares them."""
+    if not (MACRO_NAME.fullmatch(row["name"]) or NAME.fullmatch(row["name"])):
+        raise TableError(f"{where}: bad macro name {row['name']!r}")
+    name = row["name"].split("(")[0]
+    scopes = macros.values() if branch is None else [macros[None], macros[branch]]
+    if any(name in scope for scope in scopes):
+        raise TableError(f"{where}: macro {name} is already defined")
+    macros[branch].add(name)
+
+
 def check_rows(rows, base):
     """Names are unique per calculator regardless of letter case (quarn's labels
     ignore it), and a value only uses names that an earlier row defines for
@@ -117,14 +128,14 @@ def check_rows(rows, base):
     defined = {None: {}}
     if base in VARIANTS:
         defined.update({VARIANTS[base][1]: {}, VARIANTS[base][2]: {}})
+    macros = {scope: set() for scope in defined}
     for row in rows:
         where = f"{row['table']}:{row['line']}"
         if row["kind"] not in KIND_TITLES:
             raise TableError(f"{where}: unknown kind {row['kind']!r}")
         branch = row["branch"] = branch_of(row, base, where)
         if row["kind"] == "macro":
-            if not (MACRO_NAME.fullmatch(row["name"]) or NAME.fullmatch(row["name"])):
-                raise TableError(f"{where}: bad macro name {row['name']!r}")
+            check_macro(row, where, macros, branch)
             continue
         if not NAME.fullmatch(row["name"]):
             raise TableError(f"{where}: bad name {row['name']!r}")
@@ -205,23 +216,21 @@ def main(arguments):
     if arguments and not check_only:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    stale = []
     try:
-        for table in sorted(HERE.glob("*.tsv")):
-            target = INCLUDE_DIR / output_name(table.stem)
-            text = render(table)
-            current = target.read_text(encoding="utf-8") if target.exists() else None
-            if text == current:
-                continue
-            stale.append(target.name)
-            if not check_only:
-                target.write_text(text, encoding="utf-8", newline="\n")
+        # Every table is checked before any file is written, so a bad table
+        # leaves all include files as they were.
+        texts = {INCLUDE_DIR / output_name(table.stem): render(table) for table in sorted(HERE.glob("*.tsv"))}
     except TableError as error:
         print(f"generate.py: {error}", file=sys.stderr)
         return 1
-    if check_only and stale:
-        print("generate.py: out of date: " + ", ".join(stale), file=sys.stderr)
-        return 1
+    stale = [target for target, text in texts.items()
+             if not target.exists() or target.read_text(encoding="utf-8") != text]
+    if check_only:
+        if stale:
+            print("generate.py: out of date: " + ", ".join(target.name for target in stale), file=sys.stderr)
+        return 1 if stale else 0
+    for target in stale:
+        target.write_text(texts[target], encoding="utf-8", newline="\n")
     return 0
 
 
