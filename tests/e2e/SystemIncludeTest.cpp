@@ -4,12 +4,18 @@
 // a few of their names give the bytes the calculators expect.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/support/RunQuarn.h"
 #include "tests/support/TempDir.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -94,5 +100,54 @@ INSTANTIATE_TEST_SUITE_P(
         // TI-73 and Mallard, whose library sits in statVars.
         Spot{"#include \"ti73.inc\"\n bcall(_PutS)\n .dw userMem\n", "EF 71 44 37 9C"},
         Spot{"#include \"mallard.inc\"\n bcall(_PutS)\n call ionFastCopy\n", "EF 71 44 CD 6A 8D"}));
+
+// Every system name that the corpus of other authors' programs uses is defined by
+// the files a program for that calculator includes. The corpus's list arrives with
+// the corpus; names from shell headers that quarn does not ship are left out.
+const std::map<std::string, std::string> CORPUS_INCLUDES = {
+    {"TI-83P", "#include \"ti83plus.inc\"\n#include \"ion.inc\"\n"},
+    {"TI-83", "#include \"ti83asm.inc\"\n#include \"ion.inc\"\n"},
+    {"TI-73", "#include \"mallard.inc\"\n"},
+};
+
+// Doors CS and MirageOS names: their headers are not among the shipped files.
+const std::set<std::string> NOT_SHIPPED = {
+    "CloseGUIStack", "dkClear",     "dkGraph",      "dkWindow",     "dkY",       "FileOpen",    "FileSaveAs",
+    "GUIFindFirst",  "GUIFindNext", "GUIMouse",     "iFastCopy",    "iGetPixel", "KeyRow_5",    "KeyRow_Top",
+    "OpenGUIStack",  "PopGUIStack", "PopGUIStacks", "PushGUIStack", "RenderGUI", "ResetAppPage"};
+
+// The macro names the shipped include files define, which a .dw line cannot name.
+std::set<std::string> shippedMacros() {
+  std::set<std::string> macros;
+  const std::regex define(R"(^#define ([A-Za-z_][A-Za-z0-9_]*))");
+  for (const auto& entry : fs::directory_iterator(fs::path(QUARN_SOURCE_DIR) / "data" / "Include")) {
+    std::istringstream text(readText(entry.path()));
+    std::smatch match;
+    for (std::string line; std::getline(text, line);)
+      if (std::regex_search(line, match, define)) macros.insert(match[1]);
+  }
+  return macros;
+}
+
+TEST(CorpusSystemNames, AreDefinedByTheShippedIncludeFiles) {
+  const fs::path list = fs::path(QUARN_SOURCE_DIR) / "tests" / "corpus" / "used-system-names.txt";
+  if (!fs::exists(list)) GTEST_SKIP() << "no corpus list at " << list;
+  const std::set<std::string> macros = shippedMacros();
+  std::map<std::string, std::string> probes;  // calculator -> source naming its labels
+  std::istringstream rows(readText(list));
+  for (std::string row; std::getline(rows, row);) {
+    const auto tab = row.find('\t');
+    if (tab == std::string::npos) continue;
+    const std::string name = row.substr(0, tab), calculator = row.substr(tab + 1);
+    if (!CORPUS_INCLUDES.count(calculator) || NOT_SHIPPED.count(name)) continue;
+    if (macros.count(name)) continue;
+    probes[calculator] += " .dw " + name + "\n";
+  }
+  for (const auto& [calculator, labels] : probes) {
+    TempDir dir;
+    const QuarnRun run = assemble(dir, CORPUS_INCLUDES.at(calculator) + labels);
+    EXPECT_EQ(run.out, CLEAN_RUN) << calculator;
+  }
+}
 
 }  // namespace
