@@ -152,9 +152,11 @@ def check_rows(rows, base):
 
 
 def definition(row):
+    """Equates are written with "=", which no macro can stand for: sources often
+    #define equ (or EQU) as .equ, and a name after "." would become "..equ"."""
     if row["kind"] == "macro":
         return f"#define {row['name']} {row['value']}"
-    return f"{row['name'].ljust(NAME_COLUMN_WIDTH - 1)} .equ {row['value']}"
+    return f"{row['name'].ljust(NAME_COLUMN_WIDTH - 1)} = {row['value']}"
 
 
 def section_lines(rows):

@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Includes{"#include \"ti83asm.inc\"\n#include \"ion.inc\"\n"},
                       Includes{"#include \"ion.inc\"\n#include \"ti83asm.inc\"\n"},
                       Includes{"#include \"ti73.inc\"\n#include \"mallard.inc\"\n"},
-                      Includes{"#include \"mallard.inc\"\n#include \"ti73.inc\"\n"}));
+                      Includes{"#include \"mallard.inc\"\n#include \"ti73.inc\"\n"},
+                      // TASM-era sources make equ a macro before they include anything.
+                      Includes{"#define equ .equ\n#define EQU .equ\n#include \"ti83plus.inc\"\n"}));
 
 struct Spot {
   const char* source;
