@@ -47,6 +47,11 @@ VARIANTS = {"ion": ("TI83P", "TI-83 Plus", "TI-83", "ti83plus.inc")}
 # also defines every name of that file, so either file or both may be included.
 ALSO_DEFINES = {"mallard": ["ti73"]}
 
+# Statements written after the definitions.  CrASH programs begin with their
+# description and write no .org: the shell's header sets the address at which
+# CrASH runs them.
+TRAILERS = {"crash82": ["", "        .org START_ADDR"]}
+
 NAME = re.compile(r"[A-Za-z_][A-Za-z0-9_]*")
 MACRO_NAME = re.compile(r"([A-Za-z_][A-Za-z0-9_]*)\(([A-Za-z_][A-Za-z0-9_]*(?:,[A-Za-z_][A-Za-z0-9_]*)*)\)")
 NUMBER = r"\$[0-9A-Fa-f]+|[0-9][0-9A-Fa-f]*[hH]|%[01]+|[01]+[bB]|[0-9]+"
@@ -210,7 +215,7 @@ def render(table):
     base = table.stem
     rows = [row for name in ALSO_DEFINES.get(base, []) for row in read_rows(HERE / f"{name}.tsv")] + read_rows(table)
     check_rows(rows, base)
-    return "\n".join(header_lines(base, rows) + branch_lines(rows, base)) + "\n"
+    return "\n".join(header_lines(base, rows) + branch_lines(rows, base) + TRAILERS.get(base, [])) + "\n"
 
 
 def main(arguments):
