@@ -98,9 +98,9 @@ const Spot SPOTS[] = {
     {"Ti83plusJumps", "#include \"ti83plus.inc\"\n bjump(_JForceCmdNoChar)\n B_JUMP(_JForceCmdNoChar)\n",
      "CD 50 00 27 40 CD 50 00 27 40"},
     {"Ti83plusFlagsTokensKeysRam",
-     "#include \"ti83plus.inc\"\n set textInverse,(iy+textFlags)\n .db t2ByteTok,tAsmCmp,kEnter,skEnter\n"
+     "#include \"ti83plus.inc\"\n set textInverse,(iy+textFlags)\n .db t2ByteTok,tAsmCmp,tExtTok,kEnter,skEnter\n"
      " .dw userMem,plotSScreen\n",
-     "FD CB 05 DE BB 6D 05 09 95 9D 40 93"},
+     "FD CB 05 DE BB 6D EF 05 09 95 9D 40 93"},
     // Ion: the TI-83 Plus entry points lie in cmdShadow, the TI-83's are called directly.
     {"IonOnTheTi83Plus", "#define TI83P\n#include \"ion.inc\"\n bcall(_clrlcdf)\n call ionFastCopy\n .dw progstart\n",
      "EF 40 45 CD CD 96 95 9D"},
