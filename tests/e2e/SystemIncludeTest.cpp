@@ -1,42 +1,14 @@
-// The include files shipped in quarn's Include folder, found from a source in
-// another folder as a program would find them: each assembles on its own and
-// together with the files programs include beside it without a diagnostic, and
-// a few of their names give the bytes the calculators expect.
+// The TI-83 Plus, TI-83 and TI-73 include files together with the files that
+// programs include beside them, and a few of their names against the bytes the
+// calculators expect.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
 #include <ostream>
-#include <regex>
-#include <set>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "tests/support/RunQuarn.h"
-#include "tests/support/TempDir.h"
-
-namespace fs = std::filesystem;
+#include "tests/e2e/DirectiveRun.h"
 
 namespace {
-
-const std::string CLEAN_RUN =
-    "Assembling prog.asm\nFirst pass...\nSecond pass...\nAssembly complete - 0 error(s), 0 warning(s)\n";
-
-QuarnRun assemble(TempDir& dir, const std::string& source) {
-  dir.write("prog.asm", source);
-  return runQuarn({"-h", "prog.asm"}, dir.path());
-}
-
-// The bytes of the hex listing, after its two title lines and the blank line.
-std::string listedBytes(const TempDir& dir) {
-  std::istringstream listing(readText(dir.path() / "prog.txt"));
-  std::string line;
-  for (int header = 0; header < 3; ++header) std::getline(listing, line);
-  std::string bytes, byte;
-  while (listing >> byte) bytes += (bytes.empty() ? "" : " ") + byte;
-  return bytes;
-}
 
 struct Includes {
   const char* name;
@@ -45,21 +17,16 @@ struct Includes {
 
 void PrintTo(const Includes& includes, std::ostream* out) { *out << includes.name; }
 
-class CleanIncludeTest : public ::testing::TestWithParam<Includes> {};
+class IncludedTogetherTest : public ::testing::TestWithParam<Includes> {};
 
-TEST_P(CleanIncludeTest, AssemblesWithoutAnyDiagnostic) {
+TEST_P(IncludedTogetherTest, MeetNoClash) {
   TempDir dir;
-  const QuarnRun run = assemble(dir, std::string(GetParam().lines) + " nop\n");
-  EXPECT_EQ(run.out, CLEAN_RUN) << GetParam().lines;
-  EXPECT_EQ(run.exitStatus, 0);
+  const AssembledSource result = assembleHex(dir, std::string(GetParam().lines) + " nop\n");
+  EXPECT_EQ(result.diagnostics, "") << GetParam().lines;
+  EXPECT_EQ(result.run.exitStatus, 0) << result.run.out;
 }
 
 const Includes INCLUDES[] = {
-    {"Ti83plus", "#include \"ti83plus.inc\"\n"},
-    {"Ti83asm", "#include \"ti83asm.inc\"\n"},
-    {"Ti73", "#include \"ti73.inc\"\n"},
-    {"Mallard", "#include \"mallard.inc\"\n"},
-    {"IonForTheTi83", "#include \"ion.inc\"\n"},
     {"IonForTheTi83Plus", "#define TI83P\n#include \"ion.inc\"\n"},
     {"Ti83plusThenIon", "#define TI83P\n#include \"ti83plus.inc\"\n#include \"ion.inc\"\n"},
     {"IonThenTi83plus", "#define TI83P\n#include \"ion.inc\"\n#include \"ti83plus.inc\"\n"},
@@ -71,7 +38,7 @@ const Includes INCLUDES[] = {
     {"AfterEquIsAMacro", "#define equ .equ\n#define EQU .equ\n#include \"ti83plus.inc\"\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(EachFileAndThePairsProgramsInclude, CleanIncludeTest, ::testing::ValuesIn(INCLUDES),
+INSTANTIATE_TEST_SUITE_P(PairsProgramsInclude, IncludedTogetherTest, ::testing::ValuesIn(INCLUDES),
                          [](const ::testing::TestParamInfo<Includes>& info) { return info.param.name; });
 
 struct Spot {
@@ -86,9 +53,9 @@ class SystemNameBytesTest : public ::testing::TestWithParam<Spot> {};
 
 TEST_P(SystemNameBytesTest, AssembleToTheCalculatorsAddresses) {
   TempDir dir;
-  const QuarnRun run = assemble(dir, GetParam().source);
-  ASSERT_EQ(run.out, CLEAN_RUN) << GetParam().source;
-  EXPECT_EQ(listedBytes(dir), GetParam().bytes) << GetParam().source;
+  const AssembledSource result = assembleHex(dir, GetParam().source);
+  ASSERT_EQ(result.diagnostics, "") << GetParam().source;
+  EXPECT_EQ(result.bytes, GetParam().bytes) << GetParam().source;
 }
 
 const Spot SPOTS[] = {
@@ -118,54 +85,5 @@ const Spot SPOTS[] = {
 
 INSTANTIATE_TEST_SUITE_P(RoutinesFlagsKeysAndTokens, SystemNameBytesTest, ::testing::ValuesIn(SPOTS),
                          [](const ::testing::TestParamInfo<Spot>& info) { return info.param.name; });
-
-// Every system name that the corpus of other authors' programs uses is defined by
-// the files a program for that calculator includes. The corpus's list arrives with
-// the corpus; names from shell headers that quarn does not ship are left out.
-const std::map<std::string, std::string> CORPUS_INCLUDES = {
-    {"TI-83P", "#include \"ti83plus.inc\"\n#include \"ion.inc\"\n"},
-    {"TI-83", "#include \"ti83asm.inc\"\n#include \"ion.inc\"\n"},
-    {"TI-73", "#include \"mallard.inc\"\n"},
-};
-
-// Doors CS and MirageOS names: their headers are not among the shipped files.
-const std::set<std::string> NOT_SHIPPED = {
-    "CloseGUIStack", "dkClear",     "dkGraph",      "dkWindow",     "dkY",       "FileOpen",    "FileSaveAs",
-    "GUIFindFirst",  "GUIFindNext", "GUIMouse",     "iFastCopy",    "iGetPixel", "KeyRow_5",    "KeyRow_Top",
-    "OpenGUIStack",  "PopGUIStack", "PopGUIStacks", "PushGUIStack", "RenderGUI", "ResetAppPage"};
-
-// The macro names the shipped include files define, which a .dw line cannot name.
-std::set<std::string> shippedMacros() {
-  std::set<std::string> macros;
-  const std::regex define(R"(^#define ([A-Za-z_][A-Za-z0-9_]*))");
-  for (const auto& entry : fs::directory_iterator(fs::path(QUARN_SOURCE_DIR) / "data" / "Include")) {
-    std::istringstream text(readText(entry.path()));
-    std::smatch match;
-    for (std::string line; std::getline(text, line);)
-      if (std::regex_search(line, match, define)) macros.insert(match[1]);
-  }
-  return macros;
-}
-
-TEST(CorpusSystemNames, AreDefinedByTheShippedIncludeFiles) {
-  const fs::path list = fs::path(QUARN_SOURCE_DIR) / "tests" / "corpus" / "used-system-names.txt";
-  if (!fs::exists(list)) GTEST_SKIP() << "no corpus list at " << list;
-  const std::set<std::string> macros = shippedMacros();
-  std::map<std::string, std::string> probes;  // calculator -> source naming its labels
-  std::istringstream rows(readText(list));
-  for (std::string row; std::getline(rows, row);) {
-    const auto tab = row.find('\t');
-    if (tab == std::string::npos) continue;
-    const std::string name = row.substr(0, tab), calculator = row.substr(tab + 1);
-    if (!CORPUS_INCLUDES.count(calculator) || NOT_SHIPPED.count(name)) continue;
-    if (macros.count(name)) continue;
-    probes[calculator] += " .dw " + name + "\n";
-  }
-  for (const auto& [calculator, labels] : probes) {
-    TempDir dir;
-    const QuarnRun run = assemble(dir, CORPUS_INCLUDES.at(calculator) + labels);
-    EXPECT_EQ(run.out, CLEAN_RUN) << calculator;
-  }
-}
 
 }  // namespace
