@@ -8,16 +8,10 @@
 ; unchanged; the Mallard header below is what makes Mallard list and run it.
         .plugin dunlin
 
-; System routines and RAM, as the TI-73's include file ti73.inc names them
-; (checked against libticalcs' ROM dumper definitions, ti73defs.inc). Like
-; the TI-83 Plus, the TI-73 reaches its routines through rst 28h followed
-; by the routine's address.
-_ClrScrnFull  .equ $44AD        ; clear the screen and its text copy
-_PutS         .equ $4471        ; print the zero-terminated string at HL
-curRow        .equ $83E2        ; text cursor row; the column follows it
-userMem       .equ $9C37        ; where a program runs
-
-#define bcall(routine) rst 28h \ .dw routine
+; Mallard's header file, shipped with quarn, names the TI-73's routines and
+; RAM: userMem, where a program runs; curRow, the text cursor row, with the
+; column behind it; and bcall, which reaches a routine through rst 28h.
+#include "mallard.inc"
 
         .org userMem
 

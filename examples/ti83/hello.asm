@@ -5,17 +5,14 @@
 ; it in the Ion shell, which lists it by its description, "Hello" below.
 ;
 ; knot writes a TI-83 program (.83p) with the assembled bytes unchanged:
-; the TI-83 runs a program's bytes from $9327.
+; the TI-83 runs a program's bytes from progstart, $9327.
         .plugin knot
 
-; System routines, as the TI-83's include file ti83asm.inc names them
-; (checked against libticalcs' ROM dumper definitions, ti83defs.inc). The
-; TI-83 calls them directly.
-_clrScrnFull  .equ $475D        ; clear the screen and its text copy
-_homeup       .equ $4775        ; put the text cursor in the top left corner
-_puts         .equ $470D        ; print the zero-terminated string at HL
+; Ion's header file, shipped with quarn, names the TI-83's routines, which
+; a program calls directly, and progstart.
+#include "ion.inc"
 
-        .org $9327
+        .org progstart
 
 ; Ion's header: xor a clears the carry, so jr nc always jumps over the
 ; description, which Ion finds right behind the jump.
