@@ -1,6 +1,7 @@
 #include "frontend/SourceBuffer.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "frontend/TextScan.h"
 
@@ -68,4 +69,12 @@ void SourceBuffer::setInstruction(int lineIndex, const TableEntry* entry, Argume
 
 const TableEntry* SourceBuffer::entryOf(int lineIndex) const {
   return lines_[static_cast<std::size_t>(lineIndex)].entry;
+}
+
+void SourceBuffer::switchListing(int lineIndex, bool listed) { listingSwitches_.push_back({lineIndex, listed}); }
+
+bool SourceBuffer::isListed(int lineIndex) const {
+  const auto after = std::upper_bound(listingSwitches_.begin(), listingSwitches_.end(), lineIndex,
+                                      [](int index, const ListingSwitch& at) { return index < at.lineIndex; });
+  return after == listingSwitches_.begin() || std::prev(after)->listed;
 }

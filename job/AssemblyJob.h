@@ -52,6 +52,9 @@ public:
   std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                            bool byteContext);
   std::uint16_t evaluate(std::optional<std::string_view> text, int lineIndex);
+  // The whole 32-bit value, read as signed and left unchecked: for counts, whose
+  // caller judges the range itself.
+  std::int32_t evaluateSigned(std::string_view text, int lineIndex);
 
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;

@@ -11,7 +11,7 @@ struct CodeText {
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 38> CODE_TEXTS{{
+constexpr std::array<CodeText, 39> CODE_TEXTS{{
     {4, "Output file is empty!"},
     {101, "Cannot find file %s"},
     {102, "File %s included more than once"},
@@ -43,6 +43,7 @@ constexpr std::array<CodeText, 38> CODE_TEXTS{{
     {313, "Plugin name expected"},
     {314, "Module name expected"},
     {315, "Local label char must be surrounded by \"\""},
+    {316, "Illegal fill count: %s"},
     {400, "Unrecognized instruction: \"%s\""},
     {401, "Unrecognized argument format for %s instruction"},
     {403, "Relative jump too long"},
