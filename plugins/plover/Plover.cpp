@@ -36,7 +36,7 @@ calcfile::VariableName upperCaseTitleName(std::string_view basePath) {
 }
 
 std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({ASM_PROGRAM_TOKEN, image});
+  return calcfile::tokenProgramData(ASM_PROGRAM_TOKEN, image);
 }
 
 constexpr calcfile::PlainWriterFormat FORMAT{

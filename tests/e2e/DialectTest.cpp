@@ -1,0 +1,46 @@
+// Sources written the way TI programmers write them: each case is a source, the
+// bytes it must give and the diagnostics it must print.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/e2e/DirectiveRun.h"
+
+namespace {
+
+struct DialectCase {
+  std::string source;
+  std::string bytes;
+  std::string diagnostics = {};  // the numbered lines of the console
+};
+
+void expectCases(std::initializer_list<DialectCase> cases) {
+  for (const DialectCase& c : cases) {
+    TempDir dir;
+    const AssembledSource assembled = assembleHex(dir, c.source);
+    EXPECT_EQ(assembled.bytes, c.bytes) << c.source;
+    EXPECT_EQ(assembled.diagnostics, c.diagnostics) << c.source;
+  }
+}
+
+TEST(Dialect, FillAndBlockWriteTheirBytesAndMoveTheAddress) {
+  expectCases({
+      {" .fill 2,$FF\nhere: .dw here\n .block 1\n .dw $\n", "FF FF 02 00 00 05 00"},
+      {" .fill -2\n nop\n", "",
+       "Error #316 in prog.asm, line 1: Illegal fill count: -2\n"},
+  });
+}
+
+// A TI-83 Plus source writes the assembly token itself after ".org $9D93"; the
+// writer must not put a second one in front, or every address is two bytes off.
+TEST(Dialect, ATokenTheSourceWritesIsHeldOnce) {
+  TempDir withToken;
+  TempDir withoutToken;
+  withToken.write("prog.asm", " .plugin plover\n .org $9D93\n .db $BB,$6D\n ld hl,text\n ret\ntext: .db 1\n");
+  withoutToken.write("prog.asm", " .plugin plover\n .org $9D95\n ld hl,text\n ret\ntext: .db 1\n");
+  ASSERT_EQ(runQuarn({"prog.asm"}, withToken.path()).exitStatus, 0);
+  ASSERT_EQ(runQuarn({"prog.asm"}, withoutToken.path()).exitStatus, 0);
+  EXPECT_EQ(readBytes(withToken.path() / "prog.8xp"), readBytes(withoutToken.path() / "prog.8xp"));
+}
+
+}  // namespace
