@@ -11,7 +11,7 @@ struct CodeText {
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 39> CODE_TEXTS{{
+constexpr std::array<CodeText, 40> CODE_TEXTS{{
     {4, "Output file is empty!"},
     {101, "Cannot find file %s"},
     {102, "File %s included more than once"},
@@ -37,6 +37,7 @@ constexpr std::array<CodeText, 39> CODE_TEXTS{{
     {300, "Unrecognized directive: \"%s\""},
     {302, "Duplicate label \"%s\""},
     {303, "Whitespace needed before instruction \"%s\""},
+    {304, "Statement word \"%s\" ignored"},
     {310, "Illegal position value: %s"},
     {311, "Invalid .ADDINSTR directive"},
     {312, "Cannot pad backwards"},
@@ -53,7 +54,7 @@ constexpr std::array<CodeText, 39> CODE_TEXTS{{
     {407, "Apparent illegal indirection: \"%s\""},
 }};
 
-constexpr std::array<int, 6> WARNING_CODES{3, 102, 302, 303, 406, 407};
+constexpr std::array<int, 7> WARNING_CODES{3, 102, 302, 303, 304, 406, 407};
 
 constexpr int USER_ERROR = 2;
 constexpr int USER_WARNING = 3;
