@@ -11,7 +11,7 @@ struct CodeText {
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 40> CODE_TEXTS{{
+constexpr std::array<CodeText, 41> CODE_TEXTS{{
     {4, "Output file is empty!"},
     {101, "Cannot find file %s"},
     {102, "File %s included more than once"},
@@ -22,6 +22,7 @@ constexpr std::array<CodeText, 40> CODE_TEXTS{{
     {113, "No more than 10 arguments allowed for macro %s"},
     {114, "Invalid argument format for macro %s"},
     {115, "Wrong number of arguments for macro %s"},
+    {116, "#defcont directive without #define"},
     {120, "End of file before #endif directive"},
     {123, "#else directive without #if"},
     {124, "#endif directive without #if"},

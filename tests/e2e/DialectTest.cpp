@@ -31,6 +31,17 @@ TEST(Dialect, FillAndBlockWriteTheirBytesAndMoveTheAddress) {
   });
 }
 
+TEST(Dialect, StatementsAsTIProgrammersWriteThem) {
+  expectCases({
+      {"loop:djnz loop\ndone:ret\n", "10 FE C9"},
+      {" cp 'C';compare\n cp ';' ; semicolon\n", "FE 43 FE 3B"},
+      {"here: $\n nop\n", "00", "Warning #304 in prog.asm, line 1: Statement word \"$\" ignored\n"},
+      {"  #define COUNT 3\n ld b,COUNT\n #nolist\n .nolist\n .list\n", "06 03"},
+      {"#define M(r) push r\n#defcont \\ pop r\n M(hl)\n", "E5 E1"},
+      {"#ifndef ONCE\n#define ONCE\n#else\n.end\n#endif\n ret\n", "C9"},
+  });
+}
+
 // A TI-83 Plus source writes the assembly token itself after ".org $9D93"; the
 // writer must not put a second one in front, or every address is two bytes off.
 TEST(Dialect, ATokenTheSourceWritesIsHeldOnce) {

@@ -36,6 +36,18 @@ TEST(Includes, AreReadInPlaceOnceEach) {
   EXPECT_EQ(tree.job.fileCount, 2);
 }
 
+// .INCLUDE is #INCLUDE written as a statement; #NOLIST and #LIST are the listing's
+// statements, which pass 1 applies.
+TEST(Includes, DotIncludeAndTheListingSwitches) {
+  SourceTree tree;
+  tree.write("main.asm", "#nolist\n  .include \"inc.asm\"\n#LIST\n#if 0\n.include nowhere.asm\n#endif\nend\n");
+  tree.write("inc.asm", "in\n");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, ".nolist\nin\n.LIST\nend\n");
+  EXPECT_EQ(outcome.records, "main.asm:1 inc.asm:1 main.asm:3 main.asm:7");
+  EXPECT_EQ(outcome.diagnostics, "");
+}
+
 TEST(Includes, NamesThatFindNothing) {
   const SourceCase cases[] = {
       {"#include \"none.inc\"\n#include\n#include  \t\n#include \"\"\n", "\n", "0",

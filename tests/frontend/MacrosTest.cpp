@@ -131,6 +131,22 @@ TEST(Macros, ABodyMayHoldSeveralStatements) {
   expectOutcomes(cases);
 }
 
+// #DEFCONT continues the macro the source defined last, over any number of lines.
+TEST(Macros, DefcontContinuesTheLastDefinition) {
+  const SourceCase cases[] = {
+      {"#define M(r) push r\n#defcont \\ inc r\n#DEFCONT   \\ pop r\nM(bc)\n", "push bc\n inc bc\n pop bc\n",
+       "4 4 4"},
+      {"#define A 1\n#define B 2\n#defcont +3\nA B\n", "1 2+3\n", "4"},
+      {"#if 0\n#defcont x\n#endif\nnop\n", "nop\n", "4"},
+      // Built-in names are no definitions of the source.
+      {"#defcont x\n__TELLIC_VER\n", "400h\n", "2",
+       "Error #116 in main.asm, line 1: #defcont directive without #define\n"},
+      {"#define A 1\n#undef A\n#defcont x\n", "\n", "0",
+       "Error #116 in main.asm, line 3: #defcont directive without #define\n"},
+  };
+  expectOutcomes(cases);
+}
+
 // An expanded line holds at most 254 characters before its line end; reaching
 // that limit is reported, and what does not fit is dropped.
 TEST(Macros, AnExpansionLongerThanALineIsCut) {
