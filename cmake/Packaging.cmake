@@ -1,15 +1,19 @@
 # `cpack -G DEB` in a build tree makes a Debian package that installs quarn into
-# /usr with the layout above.
+# /usr with the layout above. The version is the project's (CMakeLists.txt), and
+# the dependencies are worked out by dpkg-shlibdeps from the binaries built, so
+# they name the library versions this build needs.
 set(CPACK_PACKAGE_NAME quarn)
 set(CPACK_PACKAGE_VENDOR "the quarn developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Z80 cross-assembler for TI graphing calculators")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "quarn developers <quarn@localhost>")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUARN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# CPack makes the summary the synopsis line and the description the text below it.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Z80 cross-assembler for TI graphing calculators")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Z80 cross-assembler for TI graphing calculators\n quarn assembles Z80 source into TI-82, TI-83 Plus and TI-86 program files,\n symbol files and hex listings. Its instruction set comes from a table file\n and its output formats from plug-ins.")
+    "quarn assembles Z80 source into program files for TI-82, TI-83 Plus and\nTI-86 calculators, symbol files and hex listings. Its instruction set comes\nfrom a table file and its output formats from plug-ins.")
 include(CPack)

@@ -31,10 +31,10 @@ public:
       : job_(job), entry_(entry), lineIndex_(lineIndex), checkIndirection_(checkIndirection) {}
 
   void readArguments(std::string_view text);
-  void takeArgument(std::string_view argument);
   void emit(OutputImage& image);
 
 private:
+  void takeArgument(std::string_view argument);
   std::string_view argumentText(std::string_view copied, std::size_t q) const;
   bool argumentOwnsOnlyTheLowByte() const;
   std::uint16_t evaluateArgument(std::string_view argument);
@@ -246,17 +246,11 @@ void InstructionEncoder::emit(OutputImage& image) {
 
 }  // namespace
 
-void encodeInstruction(AssemblyJob& job, const TableEntry& entry, InstructionOperands operands, int lineIndex,
-                       OutputImage& image, bool checkIndirection) {
+void encodeInstruction(AssemblyJob& job, const TableEntry& entry, std::optional<std::string_view> operands,
+                       int lineIndex, OutputImage& image, bool checkIndirection) {
   InstructionEncoder encoder(job, entry, lineIndex, checkIndirection);
-  if (operands.text && operands.layout.kind != ArgumentLayout::Kind::NONE) {
-    const std::string_view text = *operands.text;
-    const ArgumentLayout layout = operands.layout;
-    if (layout.kind == ArgumentLayout::Kind::SOLE) {
-      encoder.takeArgument(slice(text, layout.start, layout.start + layout.length));
-    } else {
-      encoder.readArguments(text);
-    }
+  if (operands) {
+    encoder.readArguments(*operands);
   }
   encoder.emit(image);
 }

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string_view>
 
-#include "core/ByteWords.h"
 #include "frontend/CharClass.h"
 
 namespace tablescan {
@@ -113,18 +112,7 @@ private:
     return next_ != end_ ? tablescan::DIGIT_VALUES[static_cast<unsigned char>(*next_)] : tablescan::NO_DIGIT;
   }
 
-  // The table's columns are padded with runs of blanks, which are passed over
-  // eight at a time; the other white space is taken a character at a time.
   void skipSpaces() {
-    constexpr std::uint64_t BLANKS = bytewords::ONES * ' ';
-    while (left() >= bytewords::WORD) {
-      const std::uint64_t notBlank = bytewords::load8(next_) ^ BLANKS;
-      if (notBlank != 0) {
-        next_ += bytewords::firstFlagged(notBlank);
-        break;
-      }
-      next_ += bytewords::WORD;
-    }
     while (next_ != end_ && isSpace(*next_)) {
       ++next_;
     }

@@ -271,7 +271,8 @@ private:
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
     if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
-      job_.source->writeRecordedLine(read, fileIndex_, reader_.lineNumber());
+      job_.source->writeLine(read);
+      job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
     }
     if (!read.empty()) {

@@ -18,7 +18,7 @@ cd "$work/elsewhere"
 "$work/prefix/bin/quarn" ../project/hello83.asm
 test -s "$work/project/hello.86p" || { echo "no hello.86p written" >&2; exit 1; }
 test -s "$work/project/hello83.8xp" || { echo "no hello83.8xp written" >&2; exit 1; }
-test -f "$work/prefix/share/man/man1/quarn.1" || { echo "manual page not installed" >&2; exit 1; }
+test -f "$work/prefix/share/man/man1/quarn.1.gz" || { echo "manual page not installed" >&2; exit 1; }
 # Nothing of the build tree may be needed: no plug-in or table beside the program.
 test ! -e "$work/prefix/bin/curlew.so" && test ! -e "$work/prefix/bin/vozo80.tab"
 echo "installed quarn assembled the examples"

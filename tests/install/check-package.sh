@@ -11,7 +11,8 @@ package=$(ls "$work"/*.deb)
 contents=$(dpkg-deb -c "$package")
 for expected in ./usr/bin/quarn ./usr/lib/quarn/curlew.so ./usr/lib/quarn/avocet.so ./usr/lib/quarn/heron.so \
     ./usr/lib/quarn/plover.so ./usr/lib/quarn/tern.so ./usr/lib/quarn/ferra.so ./usr/lib/quarn/dorun.so \
-    ./usr/share/quarn/vozo80.tab ./usr/share/quarn/Include/ ./usr/share/man/man1/quarn.1; do
+    ./usr/share/quarn/vozo80.tab ./usr/share/quarn/Include/ ./usr/share/man/man1/quarn.1.gz ./usr/share/doc/quarn/copyright \
+    ./usr/share/doc/quarn/changelog.gz; do
   grep -q " $expected\$" <<<"$contents" || { echo "package lacks $expected" >&2; echo "$contents" >&2; exit 1; }
 done
 if grep -q -E 'tests?/|_tests$|gtest|\.a$' <<<"$contents"; then
