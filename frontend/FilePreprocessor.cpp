@@ -190,7 +190,7 @@ private:
   // where the line stands.
   void writeListingSwitch(std::string_view directiveWord) {
     const std::string statement = "." + std::string(directiveWord.substr(1)) + "\n";
-    job_.source->writeRecordedLine(statement, fileIndex_, reader_.lineNumber());
+    writeOneLine(statement);
   }
 
   // A condition is only tested in active text; a missing name or expression is
@@ -271,8 +271,7 @@ private:
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
     if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
-      job_.source->writeLine(read);
-      job_.source->addLine(fileIndex_, reader_.lineNumber());
+      writeOneLine(read);
       return;
     }
     if (!read.empty()) {
@@ -286,6 +285,12 @@ private:
          end = statements.find('\n', end + 1)) {
       job_.source->addLine(fileIndex_, reader_.lineNumber());
     }
+  }
+
+  // One line of the buffer, "\n" included, recorded as this line of the file.
+  void writeOneLine(std::string_view line) {
+    job_.source->writeLine(line);
+    job_.source->addLine(fileIndex_, reader_.lineNumber());
   }
 
   void report(int code, DiagnosticArg arg = {}) {
