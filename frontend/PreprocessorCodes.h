@@ -11,6 +11,7 @@ inline constexpr int ERR_TOO_MANY_PARAMS = 113;
 inline constexpr int ERR_BAD_ARGUMENT_FORMAT = 114;
 inline constexpr int ERR_WRONG_ARGUMENT_COUNT = 115;
 inline constexpr int ERR_DEFCONT_WITHOUT_DEFINE = 116;
+inline constexpr int ERR_NESTED_TOO_DEEPLY = 117;
 inline constexpr int ERR_UNCLOSED_BLOCK = 120;
 inline constexpr int ERR_ELSE_WITHOUT_IF = 123;
 inline constexpr int ERR_ENDIF_WITHOUT_IF = 124;

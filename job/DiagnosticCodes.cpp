@@ -11,7 +11,7 @@ struct CodeText {
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 41> CODE_TEXTS{{
+constexpr std::array<CodeText, 42> CODE_TEXTS{{
     {4, "Output file is empty!"},
     {101, "Cannot find file %s"},
     {102, "File %s included more than once"},
@@ -23,6 +23,7 @@ constexpr std::array<CodeText, 41> CODE_TEXTS{{
     {114, "Invalid argument format for macro %s"},
     {115, "Wrong number of arguments for macro %s"},
     {116, "#defcont directive without #define"},
+    {117, "Macro %s nested too deeply"},
     {120, "End of file before #endif directive"},
     {123, "#else directive without #if"},
     {124, "#endif directive without #if"},

@@ -39,6 +39,9 @@ TEST(Dialect, StatementsAsTIProgrammersWriteThem) {
       {"  #define COUNT 3\n ld b,COUNT\n #nolist\n .nolist\n .list\n", "06 03"},
       {"#define M(r) push r\n#defcont \\ pop r\n M(hl)\n", "E5 E1"},
       {"#ifndef ONCE\n#define ONCE\n#else\n.end\n#endif\n ret\n", "C9"},
+      {"#define equ .equ\n#define db .db\nsize equ 2\n db size\n .db size\n", "02 02"},
+      {"#define .db .byte\n#define b_call(x) rst 28h \\ .dw x\n#define bcall(x) b_call(x)\n bcall(4540h)\n .db 1\n",
+       "EF 40 45 01"},
   });
 }
 
