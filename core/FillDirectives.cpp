@@ -35,7 +35,8 @@ std::optional<std::size_t> fillCount(const DirectiveLine& line, std::optional<st
     line.report(VALUE_EXPECTED);
     return std::nullopt;
   }
-  const std::int32_t count = line.job.evaluateSigned(*text, line.lineIndex);
+  const std::int32_t count = line.job.evaluateUncheckedAt(*text, line.job.source->fileNameOf(line.lineIndex),
+                                                          line.job.source->lineNumberOf(line.lineIndex));
   if (count < 0 || count > MAX_FILL_COUNT) {
     line.report(ILLEGAL_FILL_COUNT, *text);
     return std::nullopt;

@@ -51,6 +51,7 @@ void passOneIncbin(const DirectiveLine& line) {
     line.report(CANNOT_FIND_FILE, trimSpace(*line.rest));
     return;
   }
+  line.job.inputFiles.record(path);
   line.mark();
   line.countData(*size);
 }

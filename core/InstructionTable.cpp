@@ -182,6 +182,7 @@ int AssemblyJob::loadInstructionTable(const std::string& tableFile) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
   }
+  inputFiles.record(path);
   // Entries are upper-cased before they are read; doing it for the whole file at
   // once spares a copy of every line. Neither the line breaks nor the title test
   // depend on case.

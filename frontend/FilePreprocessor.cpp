@@ -37,6 +37,7 @@ public:
         backslashes_(reader_.searchFor('\\')),
         expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
+    job_.inputFiles.record(reader_.fullPath());
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
     job_.source->expect(reader_.length(), reader_.lineCount());
     followNameStarts();

@@ -12,6 +12,7 @@
 #include "frontend/SourceBuffer.h"
 #include "job/ConsoleSink.h"
 #include "job/DiagnosticArg.h"
+#include "job/InputFiles.h"
 #include "job/JobStatus.h"
 #include "job/OutputImage.h"
 
@@ -52,9 +53,8 @@ public:
   std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                            bool byteContext);
   std::uint16_t evaluate(std::optional<std::string_view> text, int lineIndex);
-  // The whole 32-bit value, read as signed and left unchecked: for counts, whose
-  // caller judges the range itself.
-  std::int32_t evaluateSigned(std::string_view text, int lineIndex);
+  // The whole 32-bit value with no range check, for callers whose range is narrower.
+  std::int32_t evaluateUncheckedAt(std::string_view text, std::string_view fileName, int line);
 
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;
@@ -91,6 +91,8 @@ public:
   // leave it empty and spare every definition its second entry.
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
+  // Every file the run has read: no output may replace one of them.
+  InputFiles inputFiles;
 
   // The evaluator's scratch buffer for symbol keys: reused so that looking a name
   // up does not allocate once it has grown to the longest key.

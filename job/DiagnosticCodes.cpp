@@ -11,7 +11,7 @@ struct CodeText {
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 42> CODE_TEXTS{{
+constexpr std::array<CodeText, 43> CODE_TEXTS{{
     {4, "Output file is empty!"},
     {101, "Cannot find file %s"},
     {102, "File %s included more than once"},
@@ -54,6 +54,7 @@ constexpr std::array<CodeText, 42> CODE_TEXTS{{
     {405, "Value overflows word"},
     {406, "Unused data in MS byte of argument"},
     {407, "Apparent illegal indirection: \"%s\""},
+    {408, "Index offset out of range"},
 }};
 
 constexpr std::array<int, 7> WARNING_CODES{3, 102, 302, 303, 304, 406, 407};

@@ -3,9 +3,11 @@
 
 #include "app/InstallLayout.h"
 #include "job/AssemblyJob.h"
+#include "job/OutputGuard.h"
 #include "job/OutputNames.h"
 #include "job/PluginInterface.h"
 #include "job/ProgramExit.h"
+#include "job/WriterExtensions.h"
 #include "platform/FileSystem.h"
 #include "platform/SharedLibrary.h"
 
@@ -72,6 +74,18 @@ std::unique_ptr<platform::SharedLibrary> loadPlugin(const std::string& pluginFil
   return nullptr;
 }
 
+// The writer's file is the base path and its extension. The writer replaces it
+// without asking, so every path it may write is checked against the run's inputs
+// before it is called.
+bool mayCallWriter(AssemblyJob& job, const std::string& basePath) {
+  for (const std::string_view extension : extensionsWrittenBy(libraryFileName(job.pluginFile))) {
+    if (!mayWriteOutput(job, basePath + std::string(extension))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 [[noreturn]] void pluginMissing(ConsoleSink& console, const std::string& pluginFile) {
   console.print("Plugin file \"" + pluginFile + "\" does not exist or is an invalid file.\n");
   std::fflush(stdout);
@@ -96,6 +110,9 @@ void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& im
   const auto savePrgmFile = reinterpret_cast<SavePrgmFileFn>(library->symbol(SAVE_PRGM_FILE_SYMBOL));
   if (savePrgmFile == nullptr) {
     pluginMissing(*console, pluginFile);
+  }
+  if (!mayCallWriter(*this, basePath)) {
+    return;
   }
   const auto length = static_cast<std::uint32_t>(image.length());
   const std::vector<std::uint8_t> bytes = image.detach();

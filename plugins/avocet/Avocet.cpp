@@ -21,6 +21,7 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .comment = "Asm program created with Tellic86 v3.1",
     .typeId = 0x0C,
     .nameFor = calcfile::defaultVariableName,
+    .names = calcfile::TI86_NAMES,
     .variableDataFor = stringData,
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "plugins/common/AtomicFile.h"
+#include "plugins/common/NameCheck.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
 #include "plugins/common/VariableFile.h"
@@ -23,7 +24,7 @@ constexpr std::string_view TOO_LARGE = "The program is too large for a TI-86 var
 enum class Outcome { Written, TooLarge, WriteFailed };
 
 Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const std::uint8_t> image,
-                         std::string_view basePath) {
+                         std::string_view basePath, const std::string& path) {
   // The body is unpacked to the address after the mark, so a mark the source wrote
   // itself is left out of it.
   const std::vector<std::uint8_t> body =
@@ -34,7 +35,6 @@ Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const 
   if (!file) {
     return Outcome::TooLarge;
   }
-  const std::string path = std::string(basePath) + std::string(EXTENSION);
   return calcfile::writeFileAtomically(path, *file) ? Outcome::Written : Outcome::WriteFailed;
 }
 
@@ -47,8 +47,10 @@ int saveCompressedProgram(const CompressedProgramFormat& format, const unsigned 
     return 0;
   }
   try {
-    switch (writeProgramFile(format, std::span(image, length), basePath)) {
+    const std::string path = std::string(basePath) + std::string(EXTENSION);
+    switch (writeProgramFile(format, std::span(image, length), basePath, path)) {
       case Outcome::Written:
+        calcfile::warnAboutName(calcfile::TI86_NAMES, basePath, path);
         return 1;
       case Outcome::TooLarge:
         calcfile::showError(format.caption, TOO_LARGE);

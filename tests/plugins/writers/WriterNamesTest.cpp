@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "job/WriterExtensions.h"
 #include "tests/plugins/support/WriterPlugin.h"
 
 namespace {
@@ -97,6 +98,45 @@ TEST_F(WriterNames, TernPutsTheCrashMarkBeforeSevenCharacters) {
   };
   for (const NameCase& c : cases) {
     EXPECT_EQ(nameField("tern", c.basePath, ".82p", 60), c.field) << c.basePath;
+  }
+}
+
+// A name the calculator will not run the program by is told on standard error, one
+// line per problem, naming the file; the file is written all the same.
+TEST_F(WriterNames, EveryWriterWarnsAboutANameStartingWithADigit) {
+  const std::vector<std::uint8_t> image{0xC9};
+  for (const WriterExtension& writer : SHIPPED_WRITERS) {
+    const WriterPlugin plugin{std::string(writer.plugin)};
+    const std::string file = "2048" + std::string(writer.extension);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(plugin.save(image, "2048"), 1) << writer.plugin;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Warning: " + file + ": the calculator name \"2048\" starts with a digit\n")
+        << writer.plugin;
+    EXPECT_TRUE(std::filesystem::exists(file)) << writer.plugin;
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(plugin.save(image, "game"), 1) << writer.plugin;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << writer.plugin;
+  }
+}
+
+TEST_F(WriterNames, ACutNameIsToldAsTheCalculatorStoresIt) {
+  struct CutCase {
+    std::string plugin;
+    std::string warning;
+  };
+  const CutCase cases[] = {
+      {"curlew", "Warning: countdowntimer.86p: the calculator name is \"countdow\", cut from \"countdowntimer\" to 8 characters\n"},
+      {"plover", "Warning: countdowntimer.8xp: the calculator name is \"COUNTDOW\", cut from \"COUNTDOWNTIMER\" to 8 characters\n"},
+      {"tern", "Warning: countdowntimer.82p: the calculator name is \"countdo\", cut from \"countdowntimer\" to 7 characters\n"},
+      {"ferra", "Warning: countdowntimer.86P: the calculator name is \"countdow\", cut from \"countdowntimer\" to 8 characters\n"},
+  };
+  const std::vector<std::uint8_t> image{0xC9};
+  for (const CutCase& c : cases) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WriterPlugin(c.plugin).save(image, "countdowntimer"), 1) << c.plugin;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.warning);
   }
 }
 
