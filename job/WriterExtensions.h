@@ -13,13 +13,16 @@ struct WriterExtension {
   std::string_view extension;  // what the writer appends to the base path
 };
 
-inline constexpr std::array<WriterExtension, 7> SHIPPED_WRITERS{{
+inline constexpr std::array<WriterExtension, 10> SHIPPED_WRITERS{{
     {"avocet", ".86s"},
     {"curlew", ".86p"},
     {"dorun", ".86P"},
+    {"dunlin", ".73p"},
     {"ferra", ".86P"},
     {"heron", ".86p"},
+    {"knot", ".83p"},
     {"plover", ".8xp"},
+    {"stint", ".85s"},
     {"tern", ".82p"},
 }};
 

@@ -25,8 +25,8 @@ COLUMNS = ["name", "value", "kind", "calculator", "sources"]
 KIND_TITLES = {
     "routine": "System routines",
     "ram": "RAM areas and system variables",
-    "flag": "System flag bytes, as offsets from IY",
-    "flagbit": "Bit numbers within the system flag bytes",
+    "flag": "System flags: each byte's offset from IY, then the numbers of its bits",
+    "flagbit": "System flags: each byte's offset from IY, then the numbers of its bits",
     "key": "Key codes",
     "token": "Tokens",
     "port": "I/O ports",
@@ -39,8 +39,9 @@ OUTPUT_NAMES = {"ti-85": "ti-85.h"}
 
 # A table whose rows serve two calculators: rows for one calculator only are
 # written under #ifdef of the name that programs define to choose it, rows for
-# the other under #else.  base -> (macro, calculator when defined, otherwise).
-VARIANTS = {"ion": ("TI83P", "TI-83 Plus", "TI-83")}
+# the other under #else.  base -> (macro, calculator when defined, otherwise,
+# the include file that defines the macro for its programs).
+VARIANTS = {"ion": ("TI83P", "TI-83 Plus", "TI-83", "ti83plus.inc")}
 
 # A shell's header that programs include instead of the calculator's own file
 # also defines every name of that file, so either file or both may be included.
@@ -107,11 +108,22 @@ def branch_of(row, base, where):
     """None for rows written unconditionally, else the calculator they serve."""
     if base not in VARIANTS:
         return None
-    _, chosen, other = VARIANTS[base]
+    chosen, other = VARIANTS[base][1:3]
     served = calculators_of(row) & {chosen, other}
     if not served:
         raise TableError(f"{where}: calculator must be {chosen!r}, {other!r} or both")
     return None if len(served) == 2 else served.pop()
+
+
+def check_macro(row, where, macros, branch):
+    """Macro names compare exactly, as the preprocessor compares them."""
+    if not (MACRO_NAME.fullmatch(row["name"]) or NAME.fullmatch(row["name"])):
+        raise TableError(f"{where}: bad macro name {row['name']!r}")
+    name = row["name"].split("(")[0]
+    scopes = macros.values() if branch is None else [macros[None], macros[branch]]
+    if any(name in scope for scope in scopes):
+        raise TableError(f"{where}: macro {name} is already defined")
+    macros[branch].add(name)
 
 
 def check_rows(rows, base):
@@ -121,14 +133,14 @@ def check_rows(rows, base):
     defined = {None: {}}
     if base in VARIANTS:
         defined.update({VARIANTS[base][1]: {}, VARIANTS[base][2]: {}})
+    macros = {scope: set() for scope in defined}
     for row in rows:
         where = f"{row['table']}:{row['line']}"
         if row["kind"] not in KIND_TITLES:
             raise TableError(f"{where}: unknown kind {row['kind']!r}")
         branch = row["branch"] = branch_of(row, base, where)
         if row["kind"] == "macro":
-            if not (MACRO_NAME.fullmatch(row["name"]) or NAME.fullmatch(row["name"])):
-                raise TableError(f"{where}: bad macro name {row['name']!r}")
+            check_macro(row, where, macros, branch)
             continue
         if not NAME.fullmatch(row["name"]):
             raise TableError(f"{where}: bad name {row['name']!r}")
@@ -145,17 +157,21 @@ def check_rows(rows, base):
 
 
 def definition(row):
+    """Equates are written with "=", which no macro can stand for: sources often
+    #define equ (or EQU) as .equ, and a name after "." would become "..equ"."""
     if row["kind"] == "macro":
         return f"#define {row['name']} {row['value']}"
-    return f"{row['name'].ljust(NAME_COLUMN_WIDTH - 1)} .equ {row['value']}"
+    return f"{row['name'].ljust(NAME_COLUMN_WIDTH - 1)} = {row['value']}"
 
 
 def section_lines(rows):
-    lines, kind = [], None
+    """A comment above each run of rows of one kind; a flag byte and its bits
+    share one run."""
+    lines, title = [], None
     for row in rows:
-        if row["kind"] != kind:
-            kind = row["kind"]
-            lines += ["", f"; {KIND_TITLES[kind]}"]
+        if KIND_TITLES[row["kind"]] != title:
+            title = KIND_TITLES[row["kind"]]
+            lines += ["", f"; {title}"]
         lines.append(definition(row))
     return lines
 
@@ -165,7 +181,7 @@ def branch_lines(rows, base):
     #ifdef block (its rows for the other calculator go under #else)."""
     if base not in VARIANTS:
         return section_lines(rows)
-    macro, chosen, _ = VARIANTS[base]
+    macro, chosen = VARIANTS[base][:2]
     lines = []
     for conditional, run in itertools.groupby(rows, key=lambda row: row["branch"] is not None):
         run = list(run)
@@ -189,9 +205,9 @@ def header_lines(base, rows):
         "; where each value's sources are listed; change the tables, not this file.",
     ]
     if base in VARIANTS:
-        macro, chosen, other = VARIANTS[base]
-        lines.append(f"; Define {macro} before including this file to assemble for the {chosen};")
-        lines.append(f"; without it the names are those of the {other}.")
+        macro, chosen, other, definer = VARIANTS[base]
+        lines.append(f"; Define {macro} (or include {definer}) before this file to assemble for the")
+        lines.append(f"; {chosen}; without it the names are those of the {other}.")
     return lines
 
 
@@ -207,23 +223,21 @@ def main(arguments):
     if arguments and not check_only:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    stale = []
     try:
-        for table in sorted(HERE.glob("*.tsv")):
-            target = INCLUDE_DIR / output_name(table.stem)
-            text = render(table)
-            current = target.read_text(encoding="utf-8") if target.exists() else None
-            if text == current:
-                continue
-            stale.append(target.name)
-            if not check_only:
-                target.write_text(text, encoding="utf-8", newline="\n")
+        # Every table is checked before any file is written, so a bad table
+        # leaves all include files as they were.
+        texts = {INCLUDE_DIR / output_name(table.stem): render(table) for table in sorted(HERE.glob("*.tsv"))}
     except TableError as error:
         print(f"generate.py: {error}", file=sys.stderr)
         return 1
-    if check_only and stale:
-        print("generate.py: out of date: " + ", ".join(stale), file=sys.stderr)
-        return 1
+    stale = [target for target, text in texts.items()
+             if not target.exists() or target.read_text(encoding="utf-8") != text]
+    if check_only:
+        if stale:
+            print("generate.py: out of date: " + ", ".join(target.name for target in stale), file=sys.stderr)
+        return 1 if stale else 0
+    for target in stale:
+        target.write_text(texts[target], encoding="utf-8", newline="\n")
     return 0
 
 

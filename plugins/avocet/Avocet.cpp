@@ -11,10 +11,6 @@ constexpr std::string_view ABOUT_CAPTION = "About curlew.dll";
 constexpr std::string_view ABOUT_TEXT =
     "Ti-86 string (.86s) file export\nVintrel plugin\nWritten by the quarn developers";
 
-std::vector<std::uint8_t> stringData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({image});
-}
-
 constexpr calcfile::PlainWriterFormat FORMAT{
     .family = calcfile::Family::Ti86,
     .extension = ".86s",
@@ -22,7 +18,7 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .typeId = 0x0C,
     .nameFor = calcfile::defaultVariableName,
     .names = calcfile::TI86_NAMES,
-    .variableDataFor = stringData,
+    .variableDataFor = calcfile::unchangedImageData,
 };
 
 }  // namespace

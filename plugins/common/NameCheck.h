@@ -29,7 +29,12 @@ struct NameRules {
 std::string lastComponentName(std::string_view basePath);
 
 // The TI-86: the first 8 characters of the name as written, in either case.
+// The TI-85 names its variables the same way.
 inline constexpr NameRules TI86_NAMES{lastComponentName, NAME_FIELD_SIZE, true};
+
+// The TI-73, TI-83 and TI-83 Plus, whose programs are picked from a menu of
+// capitals: 8 characters of the file's title, upper-cased.
+inline constexpr NameRules PROGRAM_MENU_NAMES{upperCaseTitle, NAME_FIELD_SIZE, false};
 
 // The problems of an intended name under the rules, each a sentence that quotes
 // the name as stored: an empty name, a name cut to the calculator's length, one

@@ -24,6 +24,10 @@ bool writeVariableFile(const PlainWriterFormat& format, std::span<const std::uin
 
 }  // namespace
 
+std::vector<std::uint8_t> unchangedImageData(std::span<const std::uint8_t> image) {
+  return variableData({image});
+}
+
 int savePlainVariableFile(const PlainWriterFormat& format, const unsigned char* image, std::uint32_t length,
                           const char* basePath, char* extensionOut) noexcept {
   if (basePath == nullptr || (image == nullptr && length != 0) || length > MAX_IMAGE_LENGTH) {

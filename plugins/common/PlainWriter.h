@@ -22,6 +22,10 @@ struct PlainWriterFormat {
   std::vector<std::uint8_t> (*variableDataFor)(std::span<const std::uint8_t> image);
 };
 
+// Variable data whose body is the image itself: a string's characters, or a
+// program that carries whatever header its calculator or shell needs.
+std::vector<std::uint8_t> unchangedImageData(std::span<const std::uint8_t> image);
+
 // Writes basePath + extension and, on success, the extension with its NUL into
 // `extensionOut` when given, and a warning for each problem of the stored name. Returns 1 when the whole file is in place, 0 otherwise:
 // for missing arguments, an image too large for the format, or a failed write; a

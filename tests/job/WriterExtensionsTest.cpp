@@ -14,7 +14,7 @@ TEST(WriterExtensions, AShippedWriterIsCheckedForItsOwnFileOnly) {
 
 // A plug-in quarn does not know may write any of the calculator files.
 TEST(WriterExtensions, AnyOtherPluginIsCheckedForEveryKnownExtension) {
-  const Extensions every{".86s", ".86p", ".86P", ".8xp", ".82p"};
+  const Extensions every{".86s", ".86p", ".86P", ".73p", ".83p", ".8xp", ".85s", ".82p"};
   EXPECT_EQ(extensionsWrittenBy("mine.so"), every);
   EXPECT_EQ(extensionsWrittenBy("curlew2.so"), every);
   EXPECT_EQ(extensionsWrittenBy("tern.x86"), every);
