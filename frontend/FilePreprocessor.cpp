@@ -18,6 +18,7 @@
 #include "frontend/TextScan.h"
 #include "job/AssemblyJob.h"
 #include "job/FileError.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -255,13 +256,15 @@ private:
       report(ERR_FILENAME_EXPECTED);
       return;
     }
-    const std::optional<ResolvedInclude> file = resolveInclude(name);
-    if (!file) {
+    const FileLookup file = lookUpWrittenName(name, includeSearchDirectories());
+    if (!file.matches.empty()) {
+      report(ERR_SEVERAL_FILES_MATCH, describeMatches(name, file.matches));
+    } else if (!file.path) {
       report(ERR_CANNOT_FIND_FILE, name);
-    } else if (job_.source->isIncluded(file->fullPath)) {
+    } else if (job_.source->isIncluded(platform::absolutePath(*file.path))) {
       report(WARN_INCLUDED_TWICE, name);
     } else {
-      job_.preprocess(file->nameToOpen, &macros_);
+      job_.preprocess(*file.path, &macros_);
     }
   }
 

@@ -4,6 +4,7 @@
 inline constexpr int ERR_CANNOT_FIND_FILE = 101;
 inline constexpr int WARN_INCLUDED_TWICE = 102;
 inline constexpr int ERR_LINE_TOO_LONG = 103;
+inline constexpr int ERR_SEVERAL_FILES_MATCH = 104;
 inline constexpr int ERR_UNKNOWN_DIRECTIVE = 110;
 inline constexpr int ERR_FILENAME_EXPECTED = 111;
 inline constexpr int ERR_MACRO_NAME_EXPECTED = 112;

@@ -11,11 +11,12 @@ struct CodeText {
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 43> CODE_TEXTS{{
+constexpr std::array<CodeText, 44> CODE_TEXTS{{
     {4, "Output file is empty!"},
     {101, "Cannot find file %s"},
     {102, "File %s included more than once"},
     {103, "Line is too long (>255 chars)"},
+    {104, "Several files match %s"},
     {110, "Unrecognized preprocessor directive: \"%s\""},
     {111, "Filename expected"},
     {112, "Macro name expected"},

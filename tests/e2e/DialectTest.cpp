@@ -45,6 +45,22 @@ TEST(Dialect, StatementsAsTIProgrammersWriteThem) {
   });
 }
 
+// .INCBIN looks beside the source, then in the Include folder there, then in
+// quarn's own; names match files in any letter case.
+TEST(Dialect, IncbinLooksInTheIncludeFolderBesideTheSource) {
+  TempDir dir;
+  dir.writeBytes("pic.bin", {1});
+  dir.writeBytes("Include/pic.bin", {2});
+  dir.writeBytes("Include/logo.bin", {3});
+  const AssembledSource assembled = assembleHex(dir, " .incbin pic.bin\n .incbin logo.bin\n .incbin \"INCLUDE\\LOGO.BIN\"\n");
+  EXPECT_EQ(assembled.bytes, "01 03 03");
+  EXPECT_EQ(assembled.diagnostics, "");
+  dir.writeBytes("Logo.bin", {4});
+  dir.writeBytes("LOGO.bin", {5});
+  EXPECT_EQ(assembleHex(dir, " .incbin logo.BIN\n nop\n").diagnostics,
+            "Error #104 in prog.asm, line 1: Several files match logo.BIN (LOGO.bin, Logo.bin)\n");
+}
+
 // A TI-83 Plus source writes the assembly token itself after ".org $9D93"; the
 // writer must not put a second one in front, or every address is two bytes off.
 TEST(Dialect, ATokenTheSourceWritesIsHeldOnce) {

@@ -80,6 +80,27 @@ TEST(Includes, AreLookedUpInTheMainDirectoryThenInTheIncludeDirectory) {
   EXPECT_EQ(platform::currentDirectory(), directoryBefore);
 }
 
+// A name not found as written matches files in any letter case, component by
+// component; one match is read, several are an error that names them.
+TEST(Includes, NamesInAnotherLetterCase) {
+  SourceTree tree;
+  const IncludeDirectory includeDir(tree.pathOf("lib"));
+  tree.write("main.asm",
+             "#include \"SUB\\Lib.INC\"\n#include sub/lib.inc\n#include a.inc\n#include Shared.Inc\n#include TWICE.H\n");
+  tree.write("sub/lib.inc", "sub lib\n");
+  tree.write("a.inc", "lower a\n");
+  tree.write("A.INC", "upper a\n");
+  tree.write("lib/shared.inc", "lib shared\n");
+  tree.write("twice.h", "");
+  tree.write("Twice.h", "");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, "sub lib\nlower a\nlib shared\n");
+  EXPECT_EQ(outcome.diagnostics,
+            "Warning #102 in main.asm, line 2: File sub/lib.inc included more than once\n"
+            "Error #104 in main.asm, line 5: Several files match TWICE.H (Twice.h, twice.h)\n");
+  EXPECT_EQ(tree.job.source->files().at(3), tree.pathOf("lib/shared.inc"));
+}
+
 TEST(Includes, AMacroMayNameTheFile) {
   SourceTree tree;
   tree.write("main.asm", "#define LIB \"lib.inc\"\n#include LIB\nVALUE\n");
