@@ -50,6 +50,7 @@ RunSettings resolveRunSettings(const AssemblerSettings& settings) {
   return RunSettings{
       .tableFile = locateDataFile(settings.tableFile),
       .includeDirectories = includeDirectories(settings.includeDir),
+      .includeFolder = settings.includeDir,
       .pluginDirectories = pluginDirectories(),
       .optionFlags = settings.optionFlags,
   };

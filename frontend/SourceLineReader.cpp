@@ -113,10 +113,9 @@ std::span<char> SourceLineReader::readPiece() {
   return {start, length};
 }
 
-// The first semicolon outside double-quoted text, where the comment begins; a
-// single quote protects the character right after it. Most lines hold no
-// semicolon at all, and the search through the file's text finds the first one of
-// those that do.
+// The first semicolon outside double-quoted text and character constants, where
+// the comment begins. Most lines hold no semicolon at all, and the search through
+// the file's text finds the first one of those that do.
 std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> line) {
   const std::size_t first = nextInLastPiece(*semicolons_, 0);
   if (first >= line.size()) {
@@ -138,8 +137,11 @@ std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> 
         break;
       }
       case '\'':
-        if (i + 1 < line.size()) {
-          ++i;
+        // A character constant is passed over whole, so a semicolon right after
+        // it starts the comment; a quote that opens none (a prime, as in af')
+        // is an ordinary character.
+        if (i + 2 < line.size() && line[i + 2] == '\'') {
+          i += 2;
         }
         break;
       case ';':
