@@ -37,7 +37,6 @@ public:
         console_(*job.console),
         macros_(macros),
         reader_(path, *job.console),
-        backslashes_(reader_.searchFor('\\')),
         expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
@@ -202,7 +201,7 @@ private:
   // Otherwise the line ends are counted in the text itself, so that one that came
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
-    if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
+    if (!read.empty() && read.find('\\') == std::string_view::npos) {
       job_.source->writeLine(read);
       job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
@@ -228,7 +227,6 @@ private:
   ConsoleSink& console_;  // asked about every line; the job keeps it for the whole run
   MacroTable& macros_;
   SourceLineReader reader_;
-  NextOccurrence backslashes_;  // statement separators in the file's text
   MacroExpander expander_;
   ConditionalBlocks blocks_;
   BoundedLine expanded_;
