@@ -122,7 +122,7 @@ std::string_view InstructionEncoder::argumentText(std::string_view copied, std::
     return "0";
   }
   if (copied.size() > ARGUMENT_MAX) {
-    job_.report(210, lineIndex_);
+    job_.report(ERR_EXPRESSION_TOO_LONG, lineIndex_);
     return trimSpaces(copied.substr(0, ARGUMENT_MAX));
   }
   return trimSpaces(copied);
@@ -137,7 +137,7 @@ bool InstructionEncoder::argumentOwnsOnlyTheLowByte() const {
 
 std::uint16_t InstructionEncoder::evaluateArgument(std::string_view argument) {
   if (checkIndirection_ && looksLikeIndirection(argument)) {
-    job_.report(407, lineIndex_, argument);
+    job_.report(WARN_APPARENT_INDIRECTION, lineIndex_, argument);
   }
   const bool byteContext = (entry_.argSize == 1 || argumentOwnsOnlyTheLowByte()) && entry_.modifier != MOD_R1;
   return job_.evaluateAt(argument, job_.source->fileNameOf(lineIndex_), job_.source->lineNumberOf(lineIndex_),
@@ -173,7 +173,7 @@ void InstructionEncoder::mergeRelativeTarget(std::uint16_t target) {
   const std::int32_t distance = std::int32_t{target} - std::int32_t{job_.pc} - 2;
   argValue_ = static_cast<std::uint16_t>(distance & 0xFF);
   if (distance > BYTE_MAX || distance < BYTE_MIN) {
-    job_.report(403, lineIndex_);
+    job_.report(ERR_RELATIVE_JUMP_TOO_LONG, lineIndex_);
   }
 }
 
@@ -187,7 +187,7 @@ void InstructionEncoder::mergeSecondByte(std::uint16_t value) {
     return asSigned < BYTE_MIN || asSigned > highest;
   };
   if (outOfRange(argValue_) || outOfRange(value)) {
-    job_.report(406, lineIndex_);
+    job_.report(WARN_UNUSED_HIGH_BYTE, lineIndex_);
   }
   if (swapped) {
     argValue_ = static_cast<std::uint16_t>((argValue_ << 8) + (value & 0xFF));
@@ -204,7 +204,7 @@ std::uint32_t InstructionEncoder::opcodeWithBitNumber() {
     return opcode;
   }
   if (bitNumber_ > HIGHEST_BIT) {
-    job_.report(404, lineIndex_, DiagnosticArg::number(bitNumber_));
+    job_.report(ERR_ILLEGAL_BIT_VALUE, lineIndex_, DiagnosticArg::number(bitNumber_));
   }
   const auto bits = static_cast<std::uint32_t>(bitNumber_) * 8;
   switch (entry_.size) {

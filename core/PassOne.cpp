@@ -70,7 +70,7 @@ void PassOne::handleLine(std::string_view line) {
   } else {
     // Such a word is neither an instruction nor a directive; dropping it silently
     // would lose code (an indented "_loop: djnz _loop", say).
-    job_.report(400, lineIndex_, word);
+    job_.report(ERR_UNKNOWN_INSTRUCTION, lineIndex_, word);
   }
 }
 
@@ -113,23 +113,23 @@ void PassOne::warnIfMnemonic(std::string_view labelWord) {
   }
   job_.buildSymbolKey(labelWord, keyBuffer_);
   if (mnemonics_.formsFor(keyBuffer_) != nullptr) {
-    job_.report(303, lineIndex_, keyBuffer_);
+    job_.report(WARN_NO_SPACE_BEFORE_INSTRUCTION, lineIndex_, keyBuffer_);
   }
 }
 
 void PassOne::assembleInstruction(std::string_view word, std::optional<std::string_view> operands) {
   const MnemonicForms* forms = mnemonics_.formsFor(word);
   if (forms == nullptr) {
-    job_.report(400, lineIndex_, word);
+    job_.report(ERR_UNKNOWN_INSTRUCTION, lineIndex_, word);
     return;
   }
   const FormMatch match = forms->match(operands);
   if (match.entry == nullptr) {
-    job_.report(401, lineIndex_, word);
+    job_.report(ERR_UNKNOWN_ARGUMENT_FORMAT, lineIndex_, word);
     return;
   }
   job_.pc = static_cast<std::uint16_t>(job_.pc + match.entry->size);
-  job_.codeBytes += match.entry->size;
+  job_.countCodeBytes(match.entry->size);
   job_.source->setInstruction(lineIndex_, match.entry, match.arguments);
 }
 
@@ -137,11 +137,11 @@ void PassOne::assembleInstruction(std::string_view word, std::optional<std::stri
 // not have one to name.
 void reportEmptyOutput(AssemblyJob& job, int lastLineIndex) {
   if (lastLineIndex >= 0) {
-    job.report(4, lastLineIndex);
+    job.report(ERR_OUTPUT_EMPTY, lastLineIndex);
     return;
   }
   const auto& files = job.source->files();
-  job.reportAt(4, files.empty() ? std::string_view{} : std::string_view(files.front()), 0);
+  job.reportAt(ERR_OUTPUT_EMPTY, files.empty() ? std::string_view{} : std::string_view(files.front()), 0);
 }
 
 }  // namespace

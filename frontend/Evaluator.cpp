@@ -8,9 +8,9 @@ namespace {
 void checkRange(AssemblyJob& job, std::int32_t value, std::string_view text, std::string_view fileName, int line,
                 bool byteContext) {
   if (byteContext && value > 255 && value < 65535) {
-    job.reportAt(406, fileName, line, text);
+    job.reportAt(WARN_UNUSED_HIGH_BYTE, fileName, line, text);
   } else if (value > 65535) {
-    job.reportAt(405, fileName, line, text);
+    job.reportAt(ERR_VALUE_OVERFLOWS_WORD, fileName, line, text);
   }
 }
 
@@ -19,7 +19,7 @@ void checkRange(AssemblyJob& job, std::int32_t value, std::string_view text, std
 std::uint16_t AssemblyJob::evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                                       bool byteContext) {
   if (!text) {
-    reportAt(200, fileName, line);
+    reportAt(ERR_EXPRESSION_EXPECTED, fileName, line);
     return 0;
   }
   ExpressionParser parser(*this, *text, fileName, line);

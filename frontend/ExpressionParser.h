@@ -4,10 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/CharClass.h"
 #include "job/DiagnosticArg.h"
+#include "job/DiagnosticCodes.h"
 
 class AssemblyJob;
 
@@ -63,7 +65,7 @@ private:
       ++pos_;
     }
   }
-  void fail(int code, DiagnosticArg arg = {});
+  void fail(DiagnosticCode code, DiagnosticArg arg = {});
 
   AssemblyJob& job_;
   char localLabelChar_;        // the job's, for the duration of one evaluation
@@ -73,5 +75,8 @@ private:
   std::string_view fileName_;
   int line_;
   bool ok_ = true;
-  std::array<char, 128> keyBuffer_;  // left uninitialised: only the key's characters are ever read
+  // Where a name's key is built: in the array when it fits, which costs no
+  // string operations, else in the string.
+  std::array<char, 128> keyBuffer_{};
+  std::string longKey_;
 };

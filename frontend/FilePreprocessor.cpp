@@ -13,7 +13,6 @@
 #include "frontend/MacroDefinition.h"
 #include "frontend/MacroExpander.h"
 #include "frontend/MacroTable.h"
-#include "frontend/PreprocessorCodes.h"
 #include "frontend/SourceLineReader.h"
 #include "frontend/StatementSplitter.h"
 #include "job/AssemblyJob.h"
@@ -39,7 +38,7 @@ public:
         macros_(macros),
         reader_(path, *job.console),
         backslashes_(reader_.searchFor('\\')),
-        expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
+        expander_(macros, [this](DiagnosticCode code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
     job_.source->expect(reader_.length(), reader_.lineCount());
@@ -60,7 +59,7 @@ public:
       }
     });
     if (blocks_.depth() != 0) {
-      report(ERR_UNCLOSED_BLOCK);
+      report(ERR_UNCLOSED_CONDITIONAL);
     }
   }
 
@@ -164,7 +163,7 @@ private:
     } else if (equalsIgnoringCase(directive.word, "#INCLUDE")) {
       include(directive.rest);
     } else {
-      report(ERR_UNKNOWN_DIRECTIVE, directive.word);
+      report(ERR_UNKNOWN_PREPROCESSOR_DIRECTIVE, directive.word);
     }
   }
 
@@ -198,8 +197,8 @@ private:
 
   void define(std::string_view rest) {
     const ParsedDefine parsed = parseMacroDefinition(rest);
-    if (parsed.errorCode != 0) {
-      report(parsed.errorCode, parsed.name);
+    if (parsed.error) {
+      report(*parsed.error, parsed.name);
     }
     if (parsed.definition) {
       macros_.define(parsed.name, *parsed.definition);
@@ -254,7 +253,7 @@ private:
     }
   }
 
-  void report(int code, DiagnosticArg arg = {}) {
+  void report(DiagnosticCode code, DiagnosticArg arg = {}) {
     job_.reportAt(code, reader_.fullPath(), reader_.lineNumber(), arg);
   }
 

@@ -13,6 +13,7 @@
 #include "frontend/SourceBuffer.h"
 #include "job/ConsoleSink.h"
 #include "job/DiagnosticArg.h"
+#include "job/DiagnosticCodes.h"
 #include "job/JobStatus.h"
 #include "job/OutputImage.h"
 #include "job/RunSettings.h"
@@ -48,8 +49,11 @@ public:
   int parseTableEntry(std::string& text);
 
   // Diagnostics.
-  void reportAt(int code, std::string_view fileName, int line, DiagnosticArg arg = {});
-  void report(int code, int lineIndex, DiagnosticArg arg = {});
+  // Raises the status to `atLeast` (warnings or errors); never lowers it, so a
+  // run that was stopped stays stopped.
+  void raiseStatus(JobStatus atLeast);
+  void reportAt(DiagnosticCode code, std::string_view fileName, int line, DiagnosticArg arg = {});
+  void report(DiagnosticCode code, int lineIndex, DiagnosticArg arg = {});
   // A line that tells how far the run has got; left out when the run is quiet.
   void printProgress(std::string_view text);
 
@@ -99,12 +103,6 @@ public:
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
 
-  // The evaluator's scratch buffer for symbol keys: reused so that looking a name
-  // up does not allocate once it has grown to the longest key.
-  std::string exprKey;
-  // defineSymbol's scratch buffer for the folded key of a case-insensitive name.
-  std::string definedKey;
-
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG
   std::size_t originOffset = 0;    // pass 2: the image offset at which that .ORG took effect
@@ -116,8 +114,15 @@ public:
   std::int32_t codeBytes = 0;
   std::int32_t dataBytes = 0;
 
+  // Pass 1: counts the bytes an instruction or a data directive will write.
+  // Throws ImageTooLarge when the image would outgrow OutputImage::MAX_LENGTH.
+  void countCodeBytes(std::uint64_t count) { countImageBytes(codeBytes, count); }
+  void countDataBytes(std::uint64_t count) { countImageBytes(dataBytes, count); }
+
   // Runs one stage's body; a file error or running out of memory ends the stage
-  // with STATUS_FILE_ERROR or STATUS_NO_MEMORY and one line on standard error.
+  // with STATUS_FILE_ERROR or STATUS_NO_MEMORY and one line on standard error. A
+  // program too large for an image ends it with STATUS_ERRORS and one line on
+  // the console.
   template <class Body>
   void guardStage(Body&& body);
 
@@ -125,6 +130,8 @@ protected:
   void stageFailed(JobStatus failure, const char* description);
 
 private:
+  void countImageBytes(std::int32_t& counter, std::uint64_t count);
+
   RunSettings settings_;
 };
 

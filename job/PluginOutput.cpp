@@ -104,8 +104,6 @@ void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& im
   if (savePrgmFile(bytes.data(), length, basePath.c_str(), extension.data()) == 0) {
     extension.back() = '\0';
     console->print("Cannot create file " + basePath + extension.data() + "\n");
-    if (status < STATUS_ERRORS) {
-      status = STATUS_ERRORS;
-    }
+    raiseStatus(STATUS_ERRORS);
   }
 }

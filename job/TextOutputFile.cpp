@@ -10,6 +10,6 @@ void writeTextOutput(AssemblyJob& job, const std::string& path, std::string_view
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (!writeFileAtomically(path, bytes)) {
     job.console->print("Cannot create file " + path + "\n");
-    job.status = STATUS_ERRORS;
+    job.raiseStatus(STATUS_ERRORS);
   }
 }
