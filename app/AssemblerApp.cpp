@@ -27,9 +27,9 @@ int rejectCommandLine(const CommandLine& commandLine) {
 
 // With -o and no plug-in named, the file's extension must name the writer; a
 // file no writer makes is refused before anything is assembled.
-bool outputNeedsAWriter(const CommandLine& commandLine) {
+bool outputNeedsAWriter(const CommandLine& commandLine, const AssemblerSettings& settings) {
   return !commandLine.symbolOutput && !commandLine.hexOutput && !commandLine.pluginGiven &&
-         !commandLine.outputPath.empty() && !writerForOutputFile(commandLine.outputPath);
+         !commandLine.outputPath.empty() && !writerForOutputFile(commandLine.outputPath, settings.pluginName);
 }
 
 int showInformation(const CommandLine& commandLine) {
@@ -52,10 +52,10 @@ std::unique_ptr<AssemblyJob> AssemblerApp::createJob(const CommandLine& commandL
   if (commandLine.hexOutput) {
     return std::make_unique<HexListingJob>(settings.optionFlags, nullptr);
   }
-  const std::optional<std::string_view> writerOfFile =
-      commandLine.outputPath.empty() ? std::nullopt : writerForOutputFile(commandLine.outputPath);
+  const std::optional<std::string> writerOfFile =
+      commandLine.outputPath.empty() ? std::nullopt : writerForOutputFile(commandLine.outputPath, settings.pluginName);
   const std::string pluginName = commandLine.pluginGiven ? commandLine.pluginArg
-                                 : writerOfFile          ? std::string(*writerOfFile)
+                                 : writerOfFile          ? *writerOfFile
                                                          : settings.pluginName;
   auto job = std::make_unique<PluginOutputJob>(settings.optionFlags, pluginName, nullptr);
   job->checkPluginFirst = commandLine.pluginGiven || writerOfFile.has_value();
@@ -94,7 +94,7 @@ int AssemblerApp::main(std::span<const std::string_view> arguments) {
   if (commandLine.helpWanted || commandLine.versionWanted) {
     return showInformation(commandLine);
   }
-  if (outputNeedsAWriter(commandLine)) {
+  if (outputNeedsAWriter(commandLine, settings_)) {
     std::fputs(("quarn: no writer is chosen by the extension of " + commandLine.outputPath +
                 "; name one with -p\n").c_str(),
                stderr);

@@ -27,6 +27,7 @@ void passOneIncbin(const DirectiveLine& line) {
     line.report(ERR_CANNOT_FIND_FILE, trimSpaces(*line.rest));
     return;
   }
+  line.job.inputFiles.record(*path);
   line.mark();
   line.countData(*size);
 }

@@ -40,8 +40,7 @@ bool isEquateWord(std::string_view word) {
 
 void PassOne::run(LineCursor& lines) {
   while (lines.more()) {
-    // The preprocessor noted the length of most lines.
-    const std::string_view line = *lines.next(job_.source->statementOf(lines.index() + 1).lineLength);
+    const std::string_view line = lines.nextLine();
     lineIndex_ = lines.index();
     if (job_.console->cancelRequested()) {
       job_.status = STATUS_CANCELED;
@@ -55,7 +54,6 @@ void PassOne::run(LineCursor& lines) {
 
 void PassOne::handleLine(std::string_view line) {
   const StatementLine statement = splitStatement(line, job_.localLabelChar);
-  job_.source->setStatement(lineIndex_, spanOf(statement, line));
   if (statement.label && !handleLabel(statement)) {
     return;
   }
@@ -123,14 +121,14 @@ void PassOne::assembleInstruction(std::string_view word, std::optional<std::stri
     job_.report(ERR_UNKNOWN_INSTRUCTION, lineIndex_, word);
     return;
   }
-  const FormMatch match = forms->match(operands);
-  if (match.entry == nullptr) {
+  const TableEntry* entry = forms->firstMatch(operands);
+  if (entry == nullptr) {
     job_.report(ERR_UNKNOWN_ARGUMENT_FORMAT, lineIndex_, word);
     return;
   }
-  job_.pc = static_cast<std::uint16_t>(job_.pc + match.entry->size);
-  job_.countCodeBytes(match.entry->size);
-  job_.source->setInstruction(lineIndex_, match.entry, match.arguments);
+  job_.pc = static_cast<std::uint16_t>(job_.pc + entry->size);
+  job_.countCodeBytes(entry->size);
+  job_.source->setInstruction(lineIndex_, entry);
 }
 
 // The preprocessor always leaves a line; a source buffer filled some other way may

@@ -310,9 +310,6 @@ ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std:
       line_(line) {}
 
 std::uint32_t ExpressionParser::parseWhole() {
-  if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
-    return *value;
-  }
   const std::uint32_t value = parseExpression();
   skipSpace();
   if (!atEnd()) {
@@ -343,47 +340,6 @@ std::uint32_t ExpressionParser::parseOperators(int lowestLevel) {
     value = combine(next.op, value, right);
   }
   return value;
-}
-
-// Most operands are one number or one name, with at most a sign in front. Such an
-// expression is read by the primary readers directly, as the binding levels would
-// read it: they find no operator after it and hand its value up unchanged. Any
-// other text is left untouched for the levels.
-std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
-  skipSpace();
-  const char prefix = peek();
-  if (prefix == '-' || prefix == '+' || prefix == '!') {
-    ++pos_;
-  }
-  skipSpace();
-  const std::optional<std::uint32_t> value = readWholeTextPrimary();
-  if (!value) {
-    pos_ = 0;
-    return std::nullopt;
-  }
-  return applyPrefix(prefix, *value);
-}
-
-// The value of the primary at the cursor when it runs to the end of the text. Only
-// a primary that cannot fail is read; a name is looked up (and may be reported as
-// not defined) only once it is known to end the text.
-std::optional<std::uint32_t> ExpressionParser::readWholeTextPrimary() {
-  if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
-    return endsText(number->end) ? std::optional(number->value) : std::nullopt;
-  }
-  const char c = peek();
-  if (startsName(c)) {
-    const std::size_t end = nameEnd();
-    return endsText(end) ? std::optional(valueOfName(end)) : std::nullopt;
-  }
-  if (c == '\'') {
-    const CharacterConstant constant = readCharacterConstant(text_, pos_);
-    return constant.closed && endsText(constant.end) ? std::optional(constant.value) : std::nullopt;
-  }
-  if (c == '$' && endsText(pos_ + 1)) {
-    return job_.pc;
-  }
-  return std::nullopt;
 }
 
 // At most one prefix operator stands before a primary, so "--5" is no expression.

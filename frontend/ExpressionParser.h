@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +28,6 @@ public:
   std::uint32_t parseWhole();
 
 private:
-  std::optional<std::uint32_t> parseLonePrimary();
-  std::optional<std::uint32_t> readWholeTextPrimary();
   std::uint32_t parseExpression();
   std::uint32_t parseOperators(int lowestLevel);
   std::uint32_t parseUnary();
@@ -47,7 +44,6 @@ private:
 
   bool startsName(char c) const { return isLetter(c) || c == '_' || c == localLabelChar_; }
   bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }
-  bool endsText(std::size_t position) const { return position == text_.size(); }
 
   bool atEnd() const { return pos_ >= text_.size(); }
   // The character `ahead` places after the cursor, or '\0' past the end.

@@ -40,6 +40,7 @@ public:
         backslashes_(reader_.searchFor('\\')),
         expander_(macros, [this](DiagnosticCode code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
+    job_.inputFiles.record(reader_.fullPath());
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
     job_.source->expect(reader_.length(), reader_.lineCount());
     followNameStarts();
@@ -237,7 +238,8 @@ private:
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
     if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
-      job_.source->writeRecordedLine(read, fileIndex_, reader_.lineNumber());
+      job_.source->writeLine(read);
+      job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
     }
     if (!read.empty()) {

@@ -14,6 +14,7 @@
 #include "job/ConsoleSink.h"
 #include "job/DiagnosticArg.h"
 #include "job/DiagnosticCodes.h"
+#include "job/InputFiles.h"
 #include "job/JobStatus.h"
 #include "job/OutputImage.h"
 #include "job/RunSettings.h"
@@ -74,6 +75,8 @@ public:
   std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                            bool byteContext);
   std::uint16_t evaluate(std::optional<std::string_view> text, int lineIndex);
+  // The whole 32-bit value with no range check, for callers whose range is narrower.
+  std::int32_t evaluateUncheckedAt(std::string_view text, std::string_view fileName, int line);
 
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;
@@ -117,6 +120,8 @@ public:
   // leave it empty and spare every definition its second entry.
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
+  // Every file the run has read: no output may replace one of them.
+  InputFiles inputFiles;
 
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG

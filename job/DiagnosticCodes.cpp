@@ -17,7 +17,7 @@ struct CodeText {
 constexpr Kind ERROR = Kind::ERROR;
 constexpr Kind WARNING = Kind::WARNING;
 
-constexpr std::array<CodeText, 40> CODE_TEXTS{{
+constexpr std::array<CodeText, 41> CODE_TEXTS{{
     {ERR_USER_DIRECTIVE, ERROR, "%s"},
     {WARN_USER_DIRECTIVE, WARNING, "%s"},
     {ERR_OUTPUT_EMPTY, ERROR, "Output file is empty!"},
@@ -58,6 +58,7 @@ constexpr std::array<CodeText, 40> CODE_TEXTS{{
     {ERR_VALUE_OVERFLOWS_WORD, ERROR, "Value overflows word"},
     {WARN_UNUSED_HIGH_BYTE, WARNING, "Unused data in MS byte of argument"},
     {WARN_APPARENT_INDIRECTION, WARNING, "Apparent illegal indirection: \"%s\""},
+    {ERR_INDEX_OFFSET_OUT_OF_RANGE, ERROR, "Index offset out of range"},
 }};
 
 constexpr CodeText UNKNOWN_CODE{DiagnosticCode{}, ERROR, "[Unknown error code]"};

@@ -6,7 +6,7 @@
 
 // The numbered diagnostics, grouped by hundreds: 2 to 4 general, 101 to 124 files
 // and preprocessor, 200 to 210 values and expressions, 300 to 315 directives, 400
-// to 407 instructions. Every report names its code here; the code table beside
+// to 408 instructions. Every report names its code here; the code table beside
 // these names (DiagnosticCodes.cpp) gives each its kind and message.
 enum DiagnosticCode : int {
   ERR_USER_DIRECTIVE = 2,  // the message is the argument text
@@ -49,6 +49,7 @@ enum DiagnosticCode : int {
   ERR_VALUE_OVERFLOWS_WORD = 405,
   WARN_UNUSED_HIGH_BYTE = 406,
   WARN_APPARENT_INDIRECTION = 407,
+  ERR_INDEX_OFFSET_OUT_OF_RANGE = 408,
 };
 
 bool isWarningCode(DiagnosticCode code);

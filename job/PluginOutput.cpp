@@ -3,10 +3,12 @@
 #include <span>
 
 #include "job/AssemblyJob.h"
+#include "job/OutputGuard.h"
 #include "job/OutputNames.h"
 #include "job/PluginInterface.h"
 #include "job/PluginLoading.h"
 #include "job/ProgramExit.h"
+#include "job/WriterExtensions.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -64,6 +66,18 @@ WriterResult callWriter(SavePrgmFileFn savePrgmFile, std::span<const std::uint8_
   return {result != 0, extension.data()};
 }
 
+// The writer's file is the base path and its extension. The writer replaces it
+// without asking, so every path it may write is checked against the run's inputs
+// before it is called.
+bool mayCallWriter(AssemblyJob& job, const std::string& basePath) {
+  for (const std::string_view extension : extensionsWrittenBy(libraryFileName(job.pluginFile))) {
+    if (!mayWriteOutput(job, basePath + std::string(extension))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 void cannotCreate(AssemblyJob& job, const std::string& path) {
   job.console->print("Cannot create file " + path + "\n");
   job.raiseStatus(STATUS_ERRORS);
@@ -74,6 +88,9 @@ void cannotCreate(AssemblyJob& job, const std::string& path) {
 void writeBesideSource(AssemblyJob& job, SavePrgmFileFn savePrgmFile, std::span<const std::uint8_t> bytes,
                        const std::string& sourcePath) {
   const std::string basePath = basePathOf(sourcePath);
+  if (!mayCallWriter(job, basePath)) {
+    return;
+  }
   const WriterResult result = callWriter(savePrgmFile, bytes, basePath);
   const std::string path = basePath + result.extension;
   if (!result.written) {
@@ -83,24 +100,40 @@ void writeBesideSource(AssemblyJob& job, SavePrgmFileFn savePrgmFile, std::span<
   job.writtenOutput = WrittenFile{basePathOf(job.displayPath) + result.extension, platform::fileSize(path).value_or(0)};
 }
 
-// A writer appends its own extension to the base path it is given. For a file the
-// user named with -o, it therefore writes into a private folder beside that file,
-// under the file's name without its extension (the calculator's variable name
-// comes from that name), and its file is then renamed onto the one the user asked
-// for, whatever extension the writer uses.
+// A writer appends its own extension to the base path it is given. When its
+// extension is not the one of the file the user named with -o (or is not known),
+// it writes into a private folder beside that file, under the file's name without
+// its extension (the calculator's variable name comes from that name), and its
+// file is then renamed onto the one the user asked for. Returns whether it is there.
+bool writeThroughPrivateFolder(SavePrgmFileFn savePrgmFile, std::span<const std::uint8_t> bytes,
+                               const std::string& target) {
+  const std::optional<std::string> folder = platform::createPrivateDirectory(target.substr(0, platform::nameStart(target)));
+  if (!folder) {
+    return false;
+  }
+  const std::string basePath = platform::joinPath(*folder, basePathOf(target).substr(platform::nameStart(target)));
+  const WriterResult result = callWriter(savePrgmFile, bytes, basePath);
+  const bool inPlace = result.written && platform::moveFile(basePath + result.extension, target);
+  platform::removeDirectory(*folder);
+  return inPlace;
+}
+
+// A shipped writer whose extension the named file has writes it directly, so what
+// it reports names the file the user asked for.
+bool writesFilesLike(const AssemblyJob& job, const std::string& target) {
+  const std::string_view extension = std::string_view(target).substr(basePathOf(target).size());
+  const std::vector<std::string_view> extensions = extensionsWrittenBy(libraryFileName(job.pluginFile));
+  return extensions.size() == 1 && extensions.front() == extension;
+}
+
 void writeToNamedFile(AssemblyJob& job, SavePrgmFileFn savePrgmFile, std::span<const std::uint8_t> bytes,
                       const OutputTarget& target) {
-  const std::optional<std::string> folder =
-      platform::createPrivateDirectory(target.path.substr(0, platform::nameStart(target.path)));
-  if (!folder) {
-    cannotCreate(job, target.path);
+  if (!mayWriteOutput(job, target.path)) {
     return;
   }
-  const std::string stem = basePathOf(target.path).substr(platform::nameStart(target.path));
-  const std::string basePath = platform::joinPath(*folder, stem);
-  const WriterResult result = callWriter(savePrgmFile, bytes, basePath);
-  const bool inPlace = result.written && platform::moveFile(basePath + result.extension, target.path);
-  platform::removeDirectory(*folder);
+  const bool inPlace = writesFilesLike(job, target.path)
+                           ? callWriter(savePrgmFile, bytes, basePathOf(target.path)).written
+                           : writeThroughPrivateFolder(savePrgmFile, bytes, target.path);
   if (!inPlace) {
     cannotCreate(job, target.path);
     return;

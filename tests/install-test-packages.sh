@@ -5,7 +5,7 @@
 # it is skipped with a message.
 set -euo pipefail
 
-packages=(cmake g++ libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev)
+packages=(cmake g++ libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev python3)
 optional=(lintian)
 
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

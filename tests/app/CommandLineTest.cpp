@@ -152,6 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                     VariantCase{{"-p", "ab", "prog.asm"}, &typeid(PluginOutputJob), "ab.so"},
                     VariantCase{{"-o", "out/game.8xp", "prog.asm"}, &typeid(PluginOutputJob), "plover.so"},
                     VariantCase{{"-p", "heron", "-o", "game.8xp", "prog.asm"}, &typeid(PluginOutputJob), "heron.so"},
+                    VariantCase{{"-o", "game.86p", "prog.asm"}, &typeid(PluginOutputJob), "curlew.so"},
+                    VariantCase{{"-o", "game.73p", "prog.asm"}, &typeid(PluginOutputJob), "dunlin.so"},
                     VariantCase{{"-h", "-p", "tern", "prog.asm"}, &typeid(HexListingJob), ""},
                     VariantCase{{"-s", "-h", "-p", "tern", "prog.asm"}, &typeid(SymbolFileJob), ""}));
 

@@ -56,6 +56,23 @@ TEST(OutputFile, AWriterWithAnotherExtensionStillWritesTheNamedFile) {
   EXPECT_EQ(readBytes(dir.path() / "game.86p"), readBytes(dir.path() / "game.86P"));
 }
 
+TEST(OutputFile, TheWritersOwnMessagesNameTheNamedFile) {
+  TempDir dir;
+  dir.write("prog.asm", PROGRAM);
+  const QuarnRun run = runQuarn({"-o", "countdowntimer.86p", "prog.asm"}, dir.path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.err, "Warning: " + (dir.path() / "countdowntimer.86p").string() +
+                         ": the calculator name is \"countdow\", cut from \"countdowntimer\" to 8 characters\n");
+}
+
+TEST(OutputFile, NeverReplacesAnInputOfTheRun) {
+  TempDir dir;
+  dir.write("prog.asm", PROGRAM);
+  const QuarnRun run = runQuarn({"-h", "-o", "prog.asm", "prog.asm"}, dir.path());
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_EQ(readText(dir.path() / "prog.asm"), PROGRAM);
+}
+
 TEST(OutputFile, AnExtensionNoWriterHasIsRefusedBeforeAssembling) {
   TempDir dir;
   dir.write("prog.asm", " ld a,undefined\n");

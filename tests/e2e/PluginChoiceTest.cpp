@@ -17,7 +17,7 @@ TEST(PluginChoice, AMissingPluginNamedByTheUserStopsBeforeAssembling) {
   EXPECT_EQ(run.exitStatus, 1);
   EXPECT_EQ(run.out,
             "Plugin file \"plovr.so\" does not exist or is an invalid file.\n"
-            "Installed plug-ins: avocet, curlew, dorun, ferra, heron, plover, tern\n");
+            "Installed plug-ins: avocet, curlew, dorun, dunlin, ferra, heron, knot, plover, stint, tern\n");
 }
 
 TEST(PluginChoice, APluginNamedBySourceIsMissedAfterThePassesWithItsPlace) {
