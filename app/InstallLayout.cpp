@@ -47,11 +47,11 @@ std::vector<std::string> includeDirectories(const std::string& includeDir) {
 }  // namespace
 
 RunSettings resolveRunSettings(const AssemblerSettings& settings) {
-  return RunSettings{
-      .tableFile = locateDataFile(settings.tableFile),
-      .includeDirectories = includeDirectories(settings.includeDir),
-      .includeFolder = settings.includeDir,
-      .pluginDirectories = pluginDirectories(),
-      .optionFlags = settings.optionFlags,
-  };
+  RunSettings run;
+  run.tableFile = locateDataFile(settings.tableFile);
+  run.includeDirectories = includeDirectories(settings.includeDir);
+  run.includeFolder = settings.includeDir;
+  run.pluginDirectories = pluginDirectories();
+  run.optionFlags = settings.optionFlags;
+  return run;
 }

@@ -13,7 +13,7 @@ void SymbolOnlyJob::run(const std::string& sourcePath) {
 }
 
 void ImageJob::run(const std::string& sourcePath) {
-  console->print("Assembling " + displayPath + "\n");
+  printProgress("Assembling " + displayPath + "\n");
   preprocess(sourcePath, nullptr);
   if (status <= STATUS_ERRORS) {
     passOne();

@@ -29,6 +29,12 @@ void AssemblyJob::report(DiagnosticCode code, int lineIndex, DiagnosticArg arg) 
   reportAt(code, source->fileNameOf(lineIndex), source->lineNumberOf(lineIndex), arg);
 }
 
+void AssemblyJob::printProgress(std::string_view text) {
+  if (!settings().quiet) {
+    console->print(text);
+  }
+}
+
 void AssemblyJob::printSummary() {
   switch (status) {
     case STATUS_CANCELED:
@@ -43,6 +49,9 @@ void AssemblyJob::printSummary() {
     default:
       console->print("Assembly complete - " + std::to_string(errorCount) + " error(s), " +
                      std::to_string(warningCount) + " warning(s)\n");
+      if (writtenOutput) {
+        printProgress("Wrote " + writtenOutput->shownName + " (" + std::to_string(writtenOutput->size) + " bytes)\n");
+      }
       break;
   }
 }

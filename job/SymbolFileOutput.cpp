@@ -26,5 +26,5 @@ void SymbolFileJob::writeOutput(const std::string& sourcePath) {
   if (exportSymbols) {
     exportSymbols->forEach([&](std::string_view name, const Symbol& symbol) { appendAssignment(text, name, symbol.value); });
   }
-  writeTextOutput(*this, outputPathFor(sourcePath, ".inc"), text);
+  writeTextOutput(*this, mainOutputTarget(*this, sourcePath, ".inc"), text);
 }

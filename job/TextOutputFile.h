@@ -1,7 +1,8 @@
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "job/OutputNames.h"
 
 class AssemblyJob;
 
@@ -9,4 +10,4 @@ class AssemblyJob;
 // only once everything is written, so a failure (also a full disk halfway through)
 // never leaves a truncated file; it is reported on the job's console and fails the job.
 // A path that names one of the run's inputs is refused (mayWriteOutput).
-void writeTextOutput(AssemblyJob& job, const std::string& path, std::string_view text);
+void writeTextOutput(AssemblyJob& job, const OutputTarget& target, std::string_view text);
