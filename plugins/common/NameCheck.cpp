@@ -35,7 +35,10 @@ std::string foreignCharacters(std::string_view name, const NameRules& rules) {
       continue;
     }
     seen.push_back(c);
-    listed += (listed.empty() ? "" : ", ") + quotedCharacter(c);
+    if (!listed.empty()) {
+      listed += ", ";
+    }
+    listed += quotedCharacter(c);
   }
   return listed;
 }
