@@ -47,10 +47,10 @@ std::vector<std::string> includeDirectories(const std::string& includeDir) {
 }  // namespace
 
 RunSettings resolveRunSettings(const AssemblerSettings& settings) {
-  return RunSettings{
-      .tableFile = locateDataFile(settings.tableFile),
-      .includeDirectories = includeDirectories(settings.includeDir),
-      .pluginDirectories = pluginDirectories(),
-      .optionFlags = settings.optionFlags,
-  };
+  RunSettings run;
+  run.tableFile = locateDataFile(settings.tableFile);
+  run.includeDirectories = includeDirectories(settings.includeDir);
+  run.pluginDirectories = pluginDirectories();
+  run.optionFlags = settings.optionFlags;
+  return run;
 }

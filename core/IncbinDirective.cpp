@@ -30,6 +30,7 @@ void passOneIncbin(const DirectiveLine& line) {
     line.report(CANNOT_FIND_FILE, trimSpaces(*line.rest));
     return;
   }
+  line.job.binaryFiles.push_back(platform::absolutePath(*path));
   line.mark();
   line.countData(*size);
 }

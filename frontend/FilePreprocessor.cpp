@@ -227,7 +227,9 @@ private:
     } else if (job_.source->isIncluded(platform::absolutePath(*path))) {
       report(WARN_INCLUDED_TWICE, name);
     } else {
+      job_.source->enterInclude(reader_.lineNumber());
       job_.preprocess(*path, &macros_);
+      job_.source->leaveInclude();
     }
   }
 

@@ -4,9 +4,11 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/Symbol.h"
 #include "core/TableEntry.h"
@@ -14,6 +16,7 @@
 #include "job/ConsoleSink.h"
 #include "job/DiagnosticArg.h"
 #include "job/JobStatus.h"
+#include "job/LinePlacement.h"
 #include "job/OutputImage.h"
 #include "job/RunSettings.h"
 
@@ -72,6 +75,12 @@ public:
   void directivePassTwo(std::string_view word, std::optional<std::string_view> rest, int lineIndex,
                         OutputImage& image);
 
+  // A path the job holds (absolute) as the user would name it.
+  std::string pathForUser(const std::string& path) const;
+  // After the main output: the listing and the make rule the settings ask for.
+  // `image` is what pass 2 assembled (nothing without pass 2).
+  void writeCompanionFiles(std::span<const std::uint8_t> image);
+
   // The settings of the program that started the run. Pass 2 reads its option
   // bits from here rather than from the job's own copy, optionFlags.
   const RunSettings& settings() const { return settings_; }
@@ -86,6 +95,12 @@ public:
   std::string moduleName;
   char localLabelChar = '@';
   std::string displayPath;  // the source path as given on the command line
+  // The current directory when the run began: paths shown to the user are given
+  // from there, so that they open the file from where the user works.
+  std::string invocationDirectory;
+  // The main output's file once it is written; a listing and a make rule go beside it.
+  std::string writtenFile;
+  std::vector<std::string> binaryFiles;  // read by .INCBIN, in the order first read
 
   // Entries live at stable addresses: LineRecord::entry points into the table
   // while .ADDINSTR appends to it.
@@ -96,6 +111,9 @@ public:
   // leave it empty and spare every definition its second entry.
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
+  // Kept by pass 2 only for a listing: one entry per line of `source`.
+  bool tracesPlacements = false;
+  std::vector<LinePlacement> placements;
 
   // The evaluator's scratch buffer for symbol keys: reused so that looking a name
   // up does not allocate once it has grown to the longest key.

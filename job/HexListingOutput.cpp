@@ -73,5 +73,7 @@ void HexListingJob::writeOutput(const std::string& sourcePath, OutputImage& imag
   const std::size_t length = header.size() + listedLength(bytes.size());
   const auto text = std::make_unique_for_overwrite<char[]>(length + 1);
   writeBytes(std::copy(header.begin(), header.end(), text.get()), bytes);
-  writeTextOutput(*this, path, {text.get(), length});
+  if (writeTextOutput(*this, path, {text.get(), length})) {
+    writtenFile = path;
+  }
 }

@@ -98,14 +98,19 @@ void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& im
   if (savePrgmFile == nullptr) {
     pluginMissing(*console, pluginFile);
   }
-  const auto length = static_cast<std::uint32_t>(image.length());
-  const std::vector<std::uint8_t> bytes = image.detach();
+  // The plug-in only reads the bytes during the call; the image keeps them for a
+  // listing written after it.
+  const std::span<const std::uint8_t> bytes = image.bytes();
+  const auto length = static_cast<std::uint32_t>(bytes.size());
   std::array<char, PLUGIN_EXTENSION_SIZE> extension{};
-  if (savePrgmFile(bytes.data(), length, basePath.c_str(), extension.data()) == 0) {
-    extension.back() = '\0';
-    console->print("Cannot create file " + basePath + extension.data() + "\n");
-    if (status < STATUS_ERRORS) {
-      status = STATUS_ERRORS;
-    }
+  const bool written = savePrgmFile(bytes.data(), length, basePath.c_str(), extension.data()) != 0;
+  extension.back() = '\0';
+  if (written) {
+    writtenFile = basePath + extension.data();
+    return;
+  }
+  console->print("Cannot create file " + basePath + extension.data() + "\n");
+  if (status < STATUS_ERRORS) {
+    status = STATUS_ERRORS;
   }
 }

@@ -21,7 +21,11 @@ void AssemblyJob::reportAt(int code, std::string_view fileName, int line, Diagno
       status = STATUS_ERRORS;
     }
   }
-  console->printDiagnostic(record);
+  if (settings().gnuDiagnostics) {
+    console->printGnuDiagnostic(record, pathForUser(record.fileName));
+  } else {
+    console->printDiagnostic(record);
+  }
 }
 
 void AssemblyJob::report(int code, int lineIndex, DiagnosticArg arg) {

@@ -26,5 +26,8 @@ void SymbolFileJob::writeOutput(const std::string& sourcePath) {
   if (exportSymbols) {
     exportSymbols->forEach([&](std::string_view name, const Symbol& symbol) { appendAssignment(text, name, symbol.value); });
   }
-  writeTextOutput(*this, outputPathFor(sourcePath, ".inc"), text);
+  const std::string path = outputPathFor(sourcePath, ".inc");
+  if (writeTextOutput(*this, path, text)) {
+    writtenFile = path;
+  }
 }

@@ -61,6 +61,16 @@ std::string joinPath(const std::string& directory, const std::string& name) {
   return directory + "/" + name;
 }
 
+std::string pathFrom(const std::string& directory, const std::string& path) {
+  if (directory.empty() || path.size() <= directory.size() || path.compare(0, directory.size(), directory) != 0) {
+    return path;
+  }
+  if (directory.back() == '/') {
+    return path.substr(directory.size());
+  }
+  return path[directory.size()] == '/' ? path.substr(directory.size() + 1) : path;
+}
+
 std::size_t nameStart(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
   return separator == std::string::npos ? 0 : separator + 1;

@@ -22,6 +22,10 @@ std::string absolutePath(const std::string& path);
 // Joins a directory and a name with '/'; an absolute name stands alone.
 std::string joinPath(const std::string& directory, const std::string& name);
 
+// The path as seen from directory: relative when it lies inside directory, else
+// as it stands, so that it still names the same file from there.
+std::string pathFrom(const std::string& directory, const std::string& path);
+
 // Position just after the last '/' or '\' of path (0 when there is none).
 std::size_t nameStart(const std::string& path);
 
