@@ -4,9 +4,37 @@
 
 #include "app/InstallLayout.h"
 #include "app/UsageText.h"
+#include "app/Version.h"
 #include "job/ProgramExit.h"
 #include "job/RunJob.h"
+#include "platform/FileSystem.h"
 #include "platform/StartUp.h"
+
+namespace {
+
+void writeOut(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+// The usage text stays on standard output byte for byte as it always was; what
+// was wrong goes to standard error, where scripts and users look for it.
+int rejectCommandLine(const CommandLine& commandLine) {
+  if (!commandLine.problem.empty()) {
+    std::fputs((commandLine.problem + "\n").c_str(), stderr);
+  }
+  writeOut(USAGE_TEXT);
+  return EXIT_CANNOT_RUN;
+}
+
+int showInformation(const CommandLine& commandLine) {
+  if (commandLine.helpWanted) {
+    writeOut(USAGE_TEXT);
+    writeOut(ADDED_OPTIONS_TEXT);
+  } else {
+    writeOut("quarn " + std::string(programVersion()) + "\n");
+  }
+  return EXIT_ASSEMBLED;
+}
+
+}  // namespace
 
 std::unique_ptr<AssemblyJob> AssemblerApp::createJob(const CommandLine& commandLine,
                                                      const AssemblerSettings& settings) {
@@ -20,6 +48,26 @@ std::unique_ptr<AssemblyJob> AssemblerApp::createJob(const CommandLine& commandL
   return std::make_unique<PluginOutputJob>(settings.optionFlags, pluginName, nullptr);
 }
 
+RunSettings AssemblerApp::runSettingsFor(const CommandLine& commandLine, const AssemblerSettings& settings) {
+  RunSettings run = resolveRunSettings(settings);
+  std::vector<std::string> includeDirectories;
+  for (const std::string& directory : commandLine.includeDirs) {
+    includeDirectories.push_back(platform::absolutePath(directory));
+  }
+  includeDirectories.insert(includeDirectories.end(), run.includeDirectories.begin(), run.includeDirectories.end());
+  run.includeDirectories = std::move(includeDirectories);
+  if (!commandLine.outputPath.empty()) {
+    run.outputPath = platform::absolutePath(commandLine.outputPath);
+    run.outputName = commandLine.outputPath;
+  }
+  run.predefines = commandLine.predefines;
+  run.listingWanted = commandLine.listingWanted;
+  run.gnuDiagnostics = commandLine.gnuDiagnostics;
+  run.quiet = commandLine.quiet;
+  run.dependencyFileWanted = commandLine.dependencyFileWanted;
+  return run;
+}
+
 int AssemblerApp::main(std::span<const std::string_view> arguments) {
   if (!platform::startUp()) {
     std::fputs("Fatal Error: MFC initialization failed\n", stderr);
@@ -27,12 +75,14 @@ int AssemblerApp::main(std::span<const std::string_view> arguments) {
   }
   const CommandLine commandLine = parseCommandLine(arguments);
   if (commandLine.usageError) {
-    std::fwrite(USAGE_TEXT.data(), 1, USAGE_TEXT.size(), stdout);
-    return EXIT_CANNOT_RUN;
+    return rejectCommandLine(commandLine);
+  }
+  if (commandLine.helpWanted || commandLine.versionWanted) {
+    return showInformation(commandLine);
   }
   try {
-    const JobStatus status = runJob(
-        JobRequest{createJob(commandLine, settings_), commandLine.sourcePath, resolveRunSettings(settings_)});
+    const JobStatus status = runJob(JobRequest{createJob(commandLine, settings_), commandLine.sourcePath,
+                                               runSettingsFor(commandLine, settings_)});
     return status <= STATUS_WARNINGS ? EXIT_ASSEMBLED : EXIT_ASSEMBLY_FAILED;
   } catch (const ProgramExit& exit) {
     return exit.exitStatus;

@@ -9,7 +9,7 @@
 #include "job/AssemblyJob.h"
 
 // Exit statuses of the program.
-inline constexpr int EXIT_ASSEMBLED = 0;         // no errors (warnings allowed)
+inline constexpr int EXIT_ASSEMBLED = 0;         // no errors (warnings allowed); also --help, --version
 inline constexpr int EXIT_CANNOT_RUN = 1;        // bad command line, missing table, source or plug-in
 inline constexpr int EXIT_ASSEMBLY_FAILED = 2;   // errors, or the run was stopped
 
@@ -21,6 +21,9 @@ public:
 
   // The job variant the options select.
   static std::unique_ptr<AssemblyJob> createJob(const CommandLine& commandLine, const AssemblerSettings& settings);
+  // The settings of the run: the program's, resolved, and what the command line
+  // adds. Paths the user wrote are made absolute against the current directory.
+  static RunSettings runSettingsFor(const CommandLine& commandLine, const AssemblerSettings& settings);
 
 private:
   AssemblerSettings settings_;

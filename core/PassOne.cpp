@@ -155,7 +155,7 @@ void AssemblyJob::passOne() {
     return;
   }
   exportSymbols = std::make_unique<SymbolMap>(SYMBOL_BUCKETS);
-  console->print("First pass...\n");
+  printProgress("First pass...\n");
   if (!source) {
     source = std::make_unique<SourceBuffer>();
   }

@@ -35,7 +35,7 @@ void AssemblyJob::passTwo(OutputImage& image) {
   // Every line is read under the module and local label character pass 1 began with.
   moduleName.clear();
   localLabelChar = '@';
-  console->print("Second pass...\n");
+  printProgress("Second pass...\n");
   if (!source) {
     return;
   }

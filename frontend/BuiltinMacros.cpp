@@ -58,3 +58,9 @@ void definePredefinedNames(MacroTable& macros, const char* names) {
     defineConstant(macros, text.substr(start, position - start), {});
   }
 }
+
+void defineCommandLineNames(MacroTable& macros, std::span<const Predefine> predefines) {
+  for (const Predefine& predefine : predefines) {
+    defineConstant(macros, predefine.name, predefine.value);
+  }
+}

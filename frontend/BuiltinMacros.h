@@ -1,7 +1,10 @@
 #pragma once
 
 #include <ctime>
+#include <span>
 #include <string_view>
+
+#include "job/RunSettings.h"
 
 class MacroTable;
 
@@ -14,3 +17,6 @@ void defineBuiltinMacros(MacroTable& macros, std::string_view mainFileName, std:
 // "_" and goes on over letters, digits and "_"; anything else separates names.
 // Null defines nothing.
 void definePredefinedNames(MacroTable& macros, const char* names);
+
+// Defines each name with its value as its body, as "#DEFINE name value" would.
+void defineCommandLineNames(MacroTable& macros, std::span<const Predefine> predefines);

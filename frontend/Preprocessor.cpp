@@ -35,6 +35,7 @@ void AssemblyJob::preprocess(const std::string& path, MacroTable* macros) {
     defineBuiltinMacros(topLevelMacros, std::string_view(path).substr(platform::nameStart(path)),
                         std::time(nullptr));
     definePredefinedNames(topLevelMacros, predefinedNames);
+    defineCommandLineNames(topLevelMacros, settings().predefines);
     preprocessFile(*this, topLevelMacros, path);
   });
   addFillerLineIfEmpty(*source);

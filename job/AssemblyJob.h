@@ -53,6 +53,8 @@ public:
   // Diagnostics.
   void reportAt(int code, std::string_view fileName, int line, DiagnosticArg arg = {});
   void report(int code, int lineIndex, DiagnosticArg arg = {});
+  // A line that tells how far the run has got; left out when the run is quiet.
+  void printProgress(std::string_view text);
 
   // Expressions: the low 16 bits of the value; nullopt stands for a missing operand.
   std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,

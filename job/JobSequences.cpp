@@ -16,7 +16,7 @@ void SymbolOnlyJob::run(const std::string& sourcePath) {
 }
 
 void ImageJob::run(const std::string& sourcePath) {
-  console->print("Assembling " + displayPath + "\n");
+  printProgress("Assembling " + displayPath + "\n");
   if (settings().listingWanted) {
     // The listing shows where every line's bytes went and the symbols as written.
     tracesPlacements = true;

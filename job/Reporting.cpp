@@ -32,6 +32,12 @@ void AssemblyJob::report(int code, int lineIndex, DiagnosticArg arg) {
   reportAt(code, source->fileNameOf(lineIndex), source->lineNumberOf(lineIndex), arg);
 }
 
+void AssemblyJob::printProgress(std::string_view text) {
+  if (!settings().quiet) {
+    console->print(text);
+  }
+}
+
 void AssemblyJob::printSummary() {
   switch (status) {
     case STATUS_CANCELED:
