@@ -55,7 +55,7 @@ command -v python3 >/dev/null || die "python3 is needed"
 # --- quarn --------------------------------------------------------------------
 if [ -z "${QUARN:-}" ]; then
   echo "== building quarn (release) in $BUILD_DIR"
-  (cd "$ROOT" && cmake --preset release -B "$BUILD_DIR" >/dev/null \
+  (cd "$ROOT" && cmake --preset release -DQUARN_BENCH=ON -B "$BUILD_DIR" >/dev/null \
      && cmake --build "$BUILD_DIR" -j2 --target quarn quarn_bench >/dev/null) \
      || die "quarn did not build"
   QUARN=$BUILD_DIR/bin/quarn

@@ -15,5 +15,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # CPack makes the summary the synopsis line and the description the text below it.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Z80 cross-assembler for TI graphing calculators")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "quarn assembles Z80 source into program files for TI-82, TI-83 Plus and\nTI-86 calculators, symbol files and hex listings. Its instruction set comes\nfrom a table file and its output formats from plug-ins.")
+    "quarn assembles Z80 source into program files for TI-73, TI-82, TI-83,\nTI-83 Plus, TI-84 Plus, TI-85 and TI-86 calculators, symbol files and hex\nlistings. Its instruction set comes from a table file and its output formats\nfrom plug-ins.")
 include(CPack)

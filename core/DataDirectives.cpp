@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr int VALUE_EXPECTED = 200;
-constexpr int STRING_NOT_CLOSED = 203;
-constexpr int STRING_EXPECTED = 205;
-constexpr int EXPRESSION_TOO_LONG = 210;
-
 // Items are held in a 128-character buffer: a longer one is cut, and what is cut
 // off is dropped with it rather than read as a further item.
 constexpr std::size_t ITEM_LIMIT = 127;
@@ -19,7 +14,7 @@ std::string_view boundedItem(const DirectiveLine& line, std::string_view item) {
   if (item.size() < ITEM_LIMIT) {
     return item;
   }
-  line.report(EXPRESSION_TOO_LONG);
+  line.report(ERR_EXPRESSION_TOO_LONG);
   return item.substr(0, ITEM_LIMIT);
 }
 
@@ -40,14 +35,14 @@ std::optional<std::string_view> textString(std::optional<std::string_view> rest)
 
 void passOneByteData(const DirectiveLine& line) {
   if (!line.rest) {
-    line.report(VALUE_EXPECTED);
+    line.report(ERR_EXPRESSION_EXPECTED);
     return;
   }
   line.mark();
   std::uint64_t count = 0;
   const bool complete = walkByteList(*line.rest, [&](std::uint8_t) { ++count; }, [&](std::string_view) { ++count; });
   if (!complete) {
-    line.report(STRING_NOT_CLOSED);
+    line.report(ERR_STRING_NOT_CLOSED);
   }
   line.countData(count);
 }
@@ -63,7 +58,7 @@ void passTwoByteData(const DirectiveLine& line, OutputImage& image) {
 
 void passOneWordData(const DirectiveLine& line) {
   if (!line.rest) {
-    line.report(VALUE_EXPECTED);
+    line.report(ERR_EXPRESSION_EXPECTED);
     return;
   }
   line.mark();
@@ -82,13 +77,13 @@ void passTwoWordData(const DirectiveLine& line, OutputImage& image) {
 
 void passOneText(const DirectiveLine& line) {
   if (!line.rest) {
-    line.report(STRING_EXPECTED);
+    line.report(ERR_STRING_EXPECTED);
     return;
   }
   line.mark();
   const std::optional<std::string_view> body = textString(line.rest);
   if (!body) {
-    line.report(STRING_EXPECTED);
+    line.report(ERR_STRING_EXPECTED);
     return;
   }
   QuotedStringReader string(*body);
@@ -97,7 +92,7 @@ void passOneText(const DirectiveLine& line) {
     ++count;
   }
   if (!string.closed()) {
-    line.report(STRING_NOT_CLOSED);
+    line.report(ERR_STRING_NOT_CLOSED);
   }
   line.countData(count);
 }

@@ -1,8 +1,5 @@
 #include "core/DirectiveLine.h"
 
-#include <limits>
-#include <new>
-
 namespace {
 
 void advancePc(AssemblyJob& job, std::uint64_t count) {
@@ -16,13 +13,7 @@ std::uint16_t DirectiveLine::evaluateByte(std::string_view text) const {
 }
 
 void DirectiveLine::countData(std::uint64_t count) const {
-  // The byte counts are 32-bit; a program that would outgrow them could not be
-  // held in memory as an image either.
-  const std::uint64_t total = static_cast<std::uint64_t>(job.codeBytes) + static_cast<std::uint64_t>(job.dataBytes);
-  if (count > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()) - total) {
-    throw std::bad_alloc();
-  }
-  job.dataBytes += static_cast<std::int32_t>(count);
+  job.countDataBytes(count);
   advancePc(job, count);
 }
 

@@ -17,7 +17,7 @@ struct DirectiveLine {
 
   // Pass 2 must handle this line.
   void mark() const { job.source->setEmits(lineIndex, 1); }
-  void report(int code, DiagnosticArg arg = {}) const { job.report(code, lineIndex, arg); }
+  void report(DiagnosticCode code, DiagnosticArg arg = {}) const { job.report(code, lineIndex, arg); }
   // The operand's value in word context.
   std::uint16_t evaluateWord(std::optional<std::string_view> text) const { return job.evaluate(text, lineIndex); }
   // The operand's value in byte context (values above a byte are warned about).

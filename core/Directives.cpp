@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int UNRECOGNIZED_DIRECTIVE = 300;
-
 using PassOneHandler = void (*)(const DirectiveLine&);
 using PassTwoHandler = void (*)(const DirectiveLine&, OutputImage&);
 
@@ -47,7 +45,7 @@ const Directive* findDirective(std::string_view word) {
 void AssemblyJob::directivePassOne(std::string_view word, std::optional<std::string_view> rest, int lineIndex) {
   const Directive* directive = findDirective(word);
   if (!directive) {
-    report(UNRECOGNIZED_DIRECTIVE, lineIndex, word);
+    report(ERR_UNKNOWN_DIRECTIVE, lineIndex, word);
     return;
   }
   directive->passOne(DirectiveLine{*this, rest, lineIndex});

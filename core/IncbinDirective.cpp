@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int CANNOT_FIND_FILE = 101;
-constexpr int FILENAME_EXPECTED = 111;
-
 std::optional<std::string> incbinPath(const DirectiveLine& line, std::string_view rest) {
   return resolveWrittenName(rest, line.job.settings().includeDirectories);
 }
@@ -21,15 +18,16 @@ std::optional<std::string> incbinPath(const DirectiveLine& line, std::string_vie
 
 void passOneIncbin(const DirectiveLine& line) {
   if (!line.rest) {
-    line.report(FILENAME_EXPECTED);
+    line.report(ERR_FILENAME_EXPECTED);
     return;
   }
   const std::optional<std::string> path = incbinPath(line, *line.rest);
   const std::optional<std::uint64_t> size = path ? platform::fileSize(*path) : std::nullopt;
   if (!size) {
-    line.report(CANNOT_FIND_FILE, trimSpaces(*line.rest));
+    line.report(ERR_CANNOT_FIND_FILE, trimSpaces(*line.rest));
     return;
   }
+  line.job.inputFiles.record(*path);
   line.job.binaryFiles.push_back(platform::absolutePath(*path));
   line.mark();
   line.countData(*size);
@@ -47,7 +45,7 @@ void passTwoIncbin(const DirectiveLine& line, OutputImage& image) {
   if (!file) {
     throw FileError("Cannot open file " + *path);
   }
-  std::array<std::uint8_t, 4096> buffer;
+  std::array<std::uint8_t, 4096> buffer{};
   while (file) {
     file.read(reinterpret_cast<char*>(buffer.data()), buffer.size());
     const auto count = static_cast<std::size_t>(file.gcount());

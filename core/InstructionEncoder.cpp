@@ -31,13 +31,15 @@ public:
       : job_(job), entry_(entry), lineIndex_(lineIndex), checkIndirection_(checkIndirection) {}
 
   void readArguments(std::string_view text);
-  void takeArgument(std::string_view argument);
   void emit(OutputImage& image);
 
 private:
+  // `wildcard` is where the argument's '*' stands in the pattern.
+  void takeArgument(std::string_view argument, std::size_t wildcard);
   std::string_view argumentText(std::string_view copied, std::size_t q) const;
   bool argumentOwnsOnlyTheLowByte() const;
   std::uint16_t evaluateArgument(std::string_view argument);
+  std::uint16_t evaluateDisplacement(std::string_view argument);
   void mergeArgument(std::uint16_t value);
   void mergeRelativeTarget(std::uint16_t target);
   void mergeSecondByte(std::uint16_t value);
@@ -48,6 +50,7 @@ private:
   int lineIndex_;
   bool checkIndirection_;
   int argCount_ = 0;
+  bool firstArgumentIsDisplacement_ = false;  // its range is checked on its own
   std::int32_t bitNumber_ = 0;
   std::uint16_t argValue_ = 0;
 };
@@ -61,6 +64,21 @@ std::size_t nextWildcard(std::string_view pattern, std::size_t q) {
     }
   }
   return std::string_view::npos;
+}
+
+// Whether the wildcard at `wildcard` stands for an index register's displacement:
+// it lies inside a parenthesis that opens with the register's name, as in (IX*) or
+// (IY+*). Patterns are upper case.
+bool isIndexDisplacement(std::string_view pattern, std::size_t wildcard) {
+  const std::size_t open = pattern.rfind('(', wildcard);
+  if (open == std::string_view::npos) {
+    return false;
+  }
+  const std::string_view inside = pattern.substr(open + 1, wildcard - open - 1);
+  if (!inside.starts_with("IX") && !inside.starts_with("IY")) {
+    return false;
+  }
+  return inside.size() == 2 || (inside.size() == 3 && (inside[2] == '+' || inside[2] == '-'));
 }
 
 // Steps over the text that `count` plain pattern characters matched, each the next
@@ -98,7 +116,7 @@ void InstructionEncoder::readArguments(std::string_view text) {
     if (p == text.size() && q < pattern.size()) {
       return;
     }
-    takeArgument(argumentText(slice(text, start, p), q));
+    takeArgument(argumentText(slice(text, start, p), q), wildcard);
     // Steps over the text character that matched the pattern character after the argument.
     if (q == pattern.size() || p >= text.size()) {
       return;
@@ -108,9 +126,19 @@ void InstructionEncoder::readArguments(std::string_view text) {
   }
 }
 
-void InstructionEncoder::takeArgument(std::string_view argument) {
+void InstructionEncoder::takeArgument(std::string_view argument, std::size_t wildcard) {
   ++argCount_;
-  mergeArgument(evaluateArgument(argument));
+  if (checkIndirection_ && looksLikeIndirection(argument)) {
+    job_.report(WARN_APPARENT_INDIRECTION, lineIndex_, argument);
+  }
+  if (!isIndexDisplacement(entry_.argPattern, wildcard)) {
+    mergeArgument(evaluateArgument(argument));
+    return;
+  }
+  if (argCount_ == 1) {
+    firstArgumentIsDisplacement_ = true;
+  }
+  mergeArgument(evaluateDisplacement(argument));
 }
 
 // The whole argument has been passed over already, so cutting it never leaves the
@@ -122,7 +150,7 @@ std::string_view InstructionEncoder::argumentText(std::string_view copied, std::
     return "0";
   }
   if (copied.size() > ARGUMENT_MAX) {
-    job_.report(210, lineIndex_);
+    job_.report(ERR_EXPRESSION_TOO_LONG, lineIndex_);
     return trimSpaces(copied.substr(0, ARGUMENT_MAX));
   }
   return trimSpaces(copied);
@@ -136,12 +164,21 @@ bool InstructionEncoder::argumentOwnsOnlyTheLowByte() const {
 }
 
 std::uint16_t InstructionEncoder::evaluateArgument(std::string_view argument) {
-  if (checkIndirection_ && looksLikeIndirection(argument)) {
-    job_.report(407, lineIndex_, argument);
-  }
   const bool byteContext = (entry_.argSize == 1 || argumentOwnsOnlyTheLowByte()) && entry_.modifier != MOD_R1;
   return job_.evaluateAt(argument, job_.source->fileNameOf(lineIndex_), job_.source->lineNumberOf(lineIndex_),
                          byteContext);
+}
+
+// A displacement is one signed byte. Outside its range the processor would reach
+// another address than the one written, so that is an error, not a warning; the
+// low byte is still written, as for a relative jump.
+std::uint16_t InstructionEncoder::evaluateDisplacement(std::string_view argument) {
+  const std::int32_t value = job_.evaluateUncheckedAt(argument, job_.source->fileNameOf(lineIndex_),
+                                                      job_.source->lineNumberOf(lineIndex_));
+  if (value < BYTE_MIN || value > BYTE_MAX) {
+    job_.report(ERR_INDEX_OFFSET_OUT_OF_RANGE, lineIndex_);
+  }
+  return static_cast<std::uint16_t>(value);
 }
 
 void InstructionEncoder::mergeArgument(std::uint16_t value) {
@@ -173,7 +210,7 @@ void InstructionEncoder::mergeRelativeTarget(std::uint16_t target) {
   const std::int32_t distance = std::int32_t{target} - std::int32_t{job_.pc} - 2;
   argValue_ = static_cast<std::uint16_t>(distance & 0xFF);
   if (distance > BYTE_MAX || distance < BYTE_MIN) {
-    job_.report(403, lineIndex_);
+    job_.report(ERR_RELATIVE_JUMP_TOO_LONG, lineIndex_);
   }
 }
 
@@ -186,8 +223,8 @@ void InstructionEncoder::mergeSecondByte(std::uint16_t value) {
     const std::int32_t asSigned = static_cast<std::int16_t>(byte);
     return asSigned < BYTE_MIN || asSigned > highest;
   };
-  if (outOfRange(argValue_) || outOfRange(value)) {
-    job_.report(406, lineIndex_);
+  if ((!firstArgumentIsDisplacement_ && outOfRange(argValue_)) || outOfRange(value)) {
+    job_.report(WARN_UNUSED_HIGH_BYTE, lineIndex_);
   }
   if (swapped) {
     argValue_ = static_cast<std::uint16_t>((argValue_ << 8) + (value & 0xFF));
@@ -204,7 +241,7 @@ std::uint32_t InstructionEncoder::opcodeWithBitNumber() {
     return opcode;
   }
   if (bitNumber_ > HIGHEST_BIT) {
-    job_.report(404, lineIndex_, DiagnosticArg::number(bitNumber_));
+    job_.report(ERR_ILLEGAL_BIT_VALUE, lineIndex_, DiagnosticArg::number(bitNumber_));
   }
   const auto bits = static_cast<std::uint32_t>(bitNumber_) * 8;
   switch (entry_.size) {
@@ -246,17 +283,11 @@ void InstructionEncoder::emit(OutputImage& image) {
 
 }  // namespace
 
-void encodeInstruction(AssemblyJob& job, const TableEntry& entry, InstructionOperands operands, int lineIndex,
-                       OutputImage& image, bool checkIndirection) {
+void encodeInstruction(AssemblyJob& job, const TableEntry& entry, std::optional<std::string_view> operands,
+                       int lineIndex, OutputImage& image, bool checkIndirection) {
   InstructionEncoder encoder(job, entry, lineIndex, checkIndirection);
-  if (operands.text && operands.layout.kind != ArgumentLayout::Kind::NONE) {
-    const std::string_view text = *operands.text;
-    const ArgumentLayout layout = operands.layout;
-    if (layout.kind == ArgumentLayout::Kind::SOLE) {
-      encoder.takeArgument(slice(text, layout.start, layout.start + layout.length));
-    } else {
-      encoder.readArguments(text);
-    }
+  if (operands) {
+    encoder.readArguments(*operands);
   }
   encoder.emit(image);
 }

@@ -180,6 +180,7 @@ int AssemblyJob::loadInstructionTable(const std::string& path) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
   }
+  inputFiles.record(path);
   // Entries are upper-cased before they are read; doing it for the whole file at
   // once spares a copy of every line. Neither the line breaks nor the title test
   // depend on case.

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <optional>
 #include <string_view>
 
 #include "frontend/SourceBuffer.h"
@@ -15,23 +14,13 @@ class LineCursor {
 public:
   explicit LineCursor(const SourceBuffer& source) : text_(source.text()), lineCount_(source.lines().size()) {}
 
-  // The next line, its line feed included. A caller that knows how long the line is
-  // (pass 1 noted it) gives its length, and the line end is not searched for.
-  std::optional<std::string_view> next(std::size_t knownLength = 0) {
-    if (!more()) {
-      return std::nullopt;
-    }
-    return nextLine(knownLength);
-  }
-  // The same for a caller that has asked more() already.
-  std::string_view nextLine(std::size_t knownLength = 0) {
+  // The next line, its line feed included; call only when more() is true.
+  std::string_view nextLine() {
     const char* start = text_.data() + position_;
     const std::size_t left = text_.size() - position_;
-    std::size_t length = knownLength;
-    if (length == 0 || length > left) {
-      const void* lineFeed = std::memchr(start, '\n', left);
-      length = lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : left;
-    }
+    const void* lineFeed = std::memchr(start, '\n', left);
+    const std::size_t length =
+        lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : left;
     position_ += length;
     ++index_;
     return std::string_view(start, length);

@@ -2,16 +2,13 @@
 
 #include "core/DirectiveHandlers.h"
 
-namespace {
+void passOneError(const DirectiveLine& line) {
+  line.report(ERR_USER_DIRECTIVE, line.rest.value_or(std::string_view{}));
+}
 
-constexpr int USER_ERROR = 2;
-constexpr int USER_WARNING = 3;
-
-}  // namespace
-
-void passOneError(const DirectiveLine& line) { line.report(USER_ERROR, line.rest.value_or(std::string_view{})); }
-
-void passOneWarning(const DirectiveLine& line) { line.report(USER_WARNING, line.rest.value_or(std::string_view{})); }
+void passOneWarning(const DirectiveLine& line) {
+  line.report(WARN_USER_DIRECTIVE, line.rest.value_or(std::string_view{}));
+}
 
 // Written to standard output directly, past the job's console: the text is the
 // user's own, printed once while pass 1 meets it. The console sink writes to the

@@ -1,67 +1,46 @@
 #include "core/MnemonicIndex.h"
 
-namespace {
+#include "base/CharClass.h"
 
-// Room for the shipped table's 69 mnemonics at most half full, so that a lookup
-// seldom probes a second slot and a run does not grow the slots at its start.
-constexpr unsigned FIRST_SHIFT = 64 - 8;
+static_assert(MNEMONIC_MAX < sizeof(std::uint64_t), "a mnemonic and its length fit one key");
 
-}  // namespace
-
-MnemonicIndex::MnemonicIndex(const std::deque<TableEntry>& table)
-    : table_(table), slots_(std::size_t{1} << (64 - FIRST_SHIFT)), mask_(slots_.size() - 1), shift_(FIRST_SHIFT) {}
-
-void MnemonicIndex::growSlots() {
-  std::vector<Slot> old(slots_.size() * 2);
-  old.swap(slots_);
-  mask_ = slots_.size() - 1;
-  --shift_;
-  for (const Slot& slot : old) {
-    if (slot.key != 0) {
-      slotOf(slot.key) = slot;
-    }
+std::optional<std::uint64_t> MnemonicIndex::mnemonicKey(std::string_view word) {
+  if (word.empty() || word.size() > MNEMONIC_MAX) {
+    return std::nullopt;
   }
+  std::uint64_t key = word.size();
+  for (const char c : word) {
+    key = (key << 8) | static_cast<unsigned char>(toUpper(c));
+  }
+  return key;
+}
+
+const MnemonicForms* MnemonicIndex::formsFor(std::string_view word) {
+  if (indexedCount_ != table_.size()) [[unlikely]] {
+    takeInNewEntries();
+  }
+  const std::optional<std::uint64_t> key = mnemonicKey(word);
+  if (!key) {
+    return nullptr;
+  }
+  const auto found = mnemonics_.find(*key);
+  if (found == mnemonics_.end()) {
+    return nullptr;
+  }
+  Mnemonic& mnemonic = found->second;
+  if (!mnemonic.forms) [[unlikely]] {
+    mnemonic.forms = std::make_unique<MnemonicForms>(mnemonic.entries);
+  }
+  return mnemonic.forms.get();
 }
 
 void MnemonicIndex::takeInNewEntries() {
-  lastIndexed_ = lastOf(table_);
-  // Appended rather than resized: a link is written once its entry is reached, so
-  // filling the new links with zeros first would be wasted.
-  links_.reserve(table_.size());
-  for (auto entry = table_.begin() + static_cast<std::ptrdiff_t>(indexedCount_); entry != table_.end();
-       ++entry, ++indexedCount_) {
-    links_.push_back(Link{&*entry, 0});
-    const auto key = mnemonicKey(entry->mnemonic);
-    if (!key) {
-      continue;
-    }
-    Slot* slot = &slotOf(*key);
-    if (slot->mnemonic == nullptr) {
-      if ((mnemonics_.size() + 1) * 2 > slots_.size()) {
-        growSlots();
-        slot = &slotOf(*key);
-      }
-      *slot = Slot{*key, &mnemonics_.emplace_back(Mnemonic{indexedCount_, indexedCount_, 1, nullptr}), nullptr};
-    } else {
-      Mnemonic& mnemonic = *slot->mnemonic;
-      links_[mnemonic.lastEntry].nextOfSame = indexedCount_;
-      mnemonic.lastEntry = indexedCount_;
-      ++mnemonic.entryCount;
-    }
-    slot->sortedForms = nullptr;
-  }
-}
-
-void MnemonicIndex::sortForms(Slot& slot) const {
-  Mnemonic& mnemonic = *slot.mnemonic;
-  std::vector<const TableEntry*> entries;
-  entries.reserve(mnemonic.entryCount);
-  for (std::size_t i = mnemonic.firstEntry;; i = links_[i].nextOfSame) {
-    entries.push_back(links_[i].entry);
-    if (i == mnemonic.lastEntry) {
-      break;
+  for (; indexedCount_ < table_.size(); ++indexedCount_) {
+    const TableEntry& entry = table_[indexedCount_];
+    if (const auto key = mnemonicKey(entry.mnemonic)) {
+      Mnemonic& mnemonic = mnemonics_[*key];
+      mnemonic.entries.push_back(&entry);
+      mnemonic.forms.reset();
     }
   }
-  mnemonic.forms = std::make_unique<MnemonicForms>(entries);
-  slot.sortedForms = mnemonic.forms.get();
 }

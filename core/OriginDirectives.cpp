@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int VALUE_EXPECTED = 200;
-constexpr int ILLEGAL_POSITION = 310;
-constexpr int CANNOT_PAD_BACKWARDS = 312;
-
 // How far .PAD has to fill; negative when the target lies below the location
 // counter. Both passes evaluate the target, and a symbol redefined in between can
 // move it, so each pass checks the sign itself.
@@ -35,7 +31,7 @@ void passTwoOrigin(const DirectiveLine& line, OutputImage& image) {
 void passOnePad(const DirectiveLine& line) {
   const int distance = padDistance(line);
   if (distance < 0) {
-    line.report(CANNOT_PAD_BACKWARDS);
+    line.report(ERR_CANNOT_PAD_BACKWARDS);
     return;
   }
   line.countData(static_cast<std::uint64_t>(distance));
@@ -45,7 +41,7 @@ void passOnePad(const DirectiveLine& line) {
 void passTwoPad(const DirectiveLine& line, OutputImage& image) {
   int distance = padDistance(line);
   if (distance < 0) {
-    line.report(CANNOT_PAD_BACKWARDS);
+    line.report(ERR_CANNOT_PAD_BACKWARDS);
     return;
   }
   static constexpr std::array<std::uint8_t, 256> ZEROS{};
@@ -58,7 +54,7 @@ void passTwoPad(const DirectiveLine& line, OutputImage& image) {
 
 void passOneChecksum(const DirectiveLine& line) {
   if (!line.rest) {
-    line.report(VALUE_EXPECTED);
+    line.report(ERR_EXPRESSION_EXPECTED);
   }
   line.mark();
   line.countData(1);
@@ -74,7 +70,7 @@ void passTwoChecksum(const DirectiveLine& line, OutputImage& image) {
   const std::int64_t position =
       static_cast<std::int64_t>(job.originOffset) + (address - static_cast<int>(job.origin));
   if (position < 0 || static_cast<std::uint64_t>(position) > image.length()) {
-    line.report(ILLEGAL_POSITION, line.rest.value_or(std::string_view{}));
+    line.report(ERR_ILLEGAL_POSITION, line.rest.value_or(std::string_view{}));
     return;
   }
   const auto covered = image.bytes().subspan(static_cast<std::size_t>(position));

@@ -40,8 +40,7 @@ bool isEquateWord(std::string_view word) {
 
 void PassOne::run(LineCursor& lines) {
   while (lines.more()) {
-    // The preprocessor noted the length of most lines.
-    const std::string_view line = *lines.next(job_.source->statementOf(lines.index() + 1).lineLength);
+    const std::string_view line = lines.nextLine();
     lineIndex_ = lines.index();
     if (job_.console->cancelRequested()) {
       job_.status = STATUS_CANCELED;
@@ -55,7 +54,6 @@ void PassOne::run(LineCursor& lines) {
 
 void PassOne::handleLine(std::string_view line) {
   const StatementLine statement = splitStatement(line, job_.localLabelChar);
-  job_.source->setStatement(lineIndex_, spanOf(statement, line));
   if (statement.label && !handleLabel(statement)) {
     return;
   }
@@ -70,7 +68,7 @@ void PassOne::handleLine(std::string_view line) {
   } else {
     // Such a word is neither an instruction nor a directive; dropping it silently
     // would lose code (an indented "_loop: djnz _loop", say).
-    job_.report(400, lineIndex_, word);
+    job_.report(ERR_UNKNOWN_INSTRUCTION, lineIndex_, word);
   }
 }
 
@@ -113,35 +111,35 @@ void PassOne::warnIfMnemonic(std::string_view labelWord) {
   }
   job_.buildSymbolKey(labelWord, keyBuffer_);
   if (mnemonics_.formsFor(keyBuffer_) != nullptr) {
-    job_.report(303, lineIndex_, keyBuffer_);
+    job_.report(WARN_NO_SPACE_BEFORE_INSTRUCTION, lineIndex_, keyBuffer_);
   }
 }
 
 void PassOne::assembleInstruction(std::string_view word, std::optional<std::string_view> operands) {
   const MnemonicForms* forms = mnemonics_.formsFor(word);
   if (forms == nullptr) {
-    job_.report(400, lineIndex_, word);
+    job_.report(ERR_UNKNOWN_INSTRUCTION, lineIndex_, word);
     return;
   }
-  const FormMatch match = forms->match(operands);
-  if (match.entry == nullptr) {
-    job_.report(401, lineIndex_, word);
+  const TableEntry* entry = forms->firstMatch(operands);
+  if (entry == nullptr) {
+    job_.report(ERR_UNKNOWN_ARGUMENT_FORMAT, lineIndex_, word);
     return;
   }
-  job_.pc = static_cast<std::uint16_t>(job_.pc + match.entry->size);
-  job_.codeBytes += match.entry->size;
-  job_.source->setInstruction(lineIndex_, match.entry, match.arguments);
+  job_.pc = static_cast<std::uint16_t>(job_.pc + entry->size);
+  job_.countCodeBytes(entry->size);
+  job_.source->setInstruction(lineIndex_, entry);
 }
 
 // The preprocessor always leaves a line; a source buffer filled some other way may
 // not have one to name.
 void reportEmptyOutput(AssemblyJob& job, int lastLineIndex) {
   if (lastLineIndex >= 0) {
-    job.report(4, lastLineIndex);
+    job.report(ERR_OUTPUT_EMPTY, lastLineIndex);
     return;
   }
   const auto& files = job.source->files();
-  job.reportAt(4, files.empty() ? std::string_view{} : std::string_view(files.front()), 0);
+  job.reportAt(ERR_OUTPUT_EMPTY, files.empty() ? std::string_view{} : std::string_view(files.front()), 0);
 }
 
 }  // namespace

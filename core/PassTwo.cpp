@@ -6,16 +6,12 @@
 
 namespace {
 
-// Pass 1 split the line under the same local label character and kept where the
-// statement lies.
-StatementLine statementOf(const AssemblyJob& job, std::string_view line, StatementSpan span) {
-  return span.described() ? statementAt(line, span) : splitStatement(line, job.localLabelChar);
-}
-
-// The record is the line's own, which pass 1 filled in.
+// The record is the line's own, which pass 1 filled in. The line is split again
+// under the local label character pass 1 had at this line, which the directives
+// of pass 2 set alike.
 void assembleLine(AssemblyJob& job, std::string_view line, const LineRecord& record, int lineIndex,
                   OutputImage& image, bool checkIndirection) {
-  const StatementLine statement = statementOf(job, line, record.statement);
+  const StatementLine statement = splitStatement(line, job.localLabelChar);
   if (!statement.word) {
     return;
   }
@@ -24,7 +20,7 @@ void assembleLine(AssemblyJob& job, std::string_view line, const LineRecord& rec
     job.directivePassTwo(word, statement.rest, lineIndex, image);
   } else if (isLetter(word.front())) {
     if (record.entry) {
-      encodeInstruction(job, *record.entry, {statement.rest, record.arguments}, lineIndex, image, checkIndirection);
+      encodeInstruction(job, *record.entry, statement.rest, lineIndex, image, checkIndirection);
     }
   }
 }
@@ -54,7 +50,7 @@ void AssemblyJob::passTwo(OutputImage& image) {
     while (lines.more()) {
       const int lineIndex = lines.index() + 1;
       const LineRecord& record = records[static_cast<std::size_t>(lineIndex)];
-      const std::string_view line = lines.nextLine(record.statement.lineLength);
+      const std::string_view line = lines.nextLine();
       if (status > STATUS_ERRORS) {
         return;
       }

@@ -3,9 +3,6 @@
 
 namespace {
 
-constexpr int MODULE_NAME_EXPECTED = 314;
-constexpr int LOCAL_LABEL_CHAR_FORM = 315;
-
 // The character of a word written as a double quote, one character and a double quote.
 std::optional<char> quotedCharacter(std::optional<std::string_view> word) {
   if (!word || word->size() != 3 || word->front() != '"' || word->back() != '"') {
@@ -37,7 +34,7 @@ bool applyLocalLabelChar(const DirectiveLine& line) {
 void passOneModule(const DirectiveLine& line) {
   line.mark();
   if (!applyModule(line)) {
-    line.report(MODULE_NAME_EXPECTED);
+    line.report(ERR_MODULE_NAME_EXPECTED);
   }
 }
 
@@ -46,7 +43,7 @@ void passTwoModule(const DirectiveLine& line, OutputImage&) { applyModule(line);
 void passOneLocalLabelChar(const DirectiveLine& line) {
   line.mark();
   if (!applyLocalLabelChar(line)) {
-    line.report(LOCAL_LABEL_CHAR_FORM);
+    line.report(ERR_LOCAL_LABEL_CHAR_FORM);
   }
 }
 

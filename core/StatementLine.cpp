@@ -1,30 +1,14 @@
 #include "core/StatementLine.h"
 
-#include <cstdint>
-
 #include "base/CharClass.h"
 #include "base/TextScan.h"
-#include "core/ByteWords.h"
 #include "core/OperandText.h"
-
-using namespace bytewords;
 
 namespace {
 
 // Where the word that starts at `from` ends: at the first word separator, or at
-// the end of the line. Eight characters are looked at in one step, which flags the
-// separators along with the other control characters; those are rare, and the
-// character table tells them apart. The last few characters of a line are looked
-// at one by one. Declared inline so that both words of a line are cut without a call.
-inline std::size_t wordEndFrom(std::string_view line, std::size_t from) {
-  for (; line.size() - from >= WORD; from += WORD) {
-    for (std::uint64_t flags = spaceOrControlBytes(load8(line.data() + from)); flags != 0; flags &= flags - 1) {
-      const std::size_t at = from + firstFlagged(flags);
-      if (isWordSeparator(line[at])) {
-        return at;
-      }
-    }
-  }
+// the end of the line.
+std::size_t wordEndFrom(std::string_view line, std::size_t from) {
   while (from < line.size() && !isWordSeparator(line[from])) {
     ++from;
   }
@@ -73,34 +57,6 @@ StatementLine splitStatement(std::string_view line, char localLabelChar) {
   }
   if (position < line.size()) {
     statement.rest = slice(line, position, line.back() == '\n' ? line.size() - 1 : line.size());
-  }
-  return statement;
-}
-
-StatementSpan spanOf(const StatementLine& statement, std::string_view line) {
-  StatementSpan span;
-  if (line.empty() || line.size() > UINT8_MAX || line.back() != '\n') {
-    return span;
-  }
-  const auto offset = [line](std::string_view part) { return static_cast<std::uint8_t>(part.data() - line.data()); };
-  span.lineLength = static_cast<std::uint8_t>(line.size());
-  if (statement.word) {
-    span.wordStart = offset(*statement.word);
-    span.wordLength = static_cast<std::uint8_t>(statement.word->size());
-  }
-  if (statement.rest) {
-    span.restStart = offset(*statement.rest);
-  }
-  return span;
-}
-
-StatementLine statementAt(std::string_view line, StatementSpan span) {
-  StatementLine statement;
-  if (span.wordLength > 0) {
-    statement.word = slice(line, span.wordStart, span.wordStart + span.wordLength);
-  }
-  if (span.restStart > 0) {
-    statement.rest = slice(line, span.restStart, span.lineLength - 1U);
   }
   return statement;
 }

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string_view>
 
-#include "frontend/LineRecord.h"
 
 // One statement: an optional label in column 1, the statement word and the text
 // after it (a directive's or instruction's operands).
@@ -20,11 +19,3 @@ struct StatementLine {
 // with its statement word. A line holds a line feed only at its end, as the source
 // buffer hands lines out.
 StatementLine splitStatement(std::string_view line, char localLabelChar);
-
-// The line's length and the places of its statement word and the text after it,
-// for pass 2; undescribed when the line is too long for byte offsets or has no
-// line feed at its end.
-StatementSpan spanOf(const StatementLine& statement, std::string_view line);
-// The statement word and the text after it at the offsets of a described span,
-// in the line it describes; the label is not among them.
-StatementLine statementAt(std::string_view line, StatementSpan span);

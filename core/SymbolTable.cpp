@@ -35,17 +35,18 @@ std::string AssemblyJob::symbolKey(std::string_view name) const {
 // the export map keeps every spelling apart for the symbol file. Without folding
 // the written name is the key as it stands.
 void AssemblyJob::defineSymbol(std::string_view writtenName, SymbolKind kind, std::uint16_t value, int lineIndex) {
+  std::string folded;
   std::string_view key = writtenName;
   if ((optionFlags & OPT_CASE_INSENSITIVE) != 0) {
-    definedKey.resize(writtenName.size());
-    writeKeyPart(writtenName, true, definedKey.data());
-    key = definedKey;
+    folded.resize(writtenName.size());
+    writeKeyPart(writtenName, true, folded.data());
+    key = folded;
   }
   const Symbol symbol{kind, value};
   const auto [stored, added] = symbols->tryEmplace(key, symbol);
   if (!added) {
     if (stored->value != value) {
-      report(302, lineIndex, writtenName);
+      report(WARN_DUPLICATE_LABEL, lineIndex, writtenName);
     }
     *stored = symbol;
   }

@@ -3,19 +3,12 @@
 #include "core/DirectiveHandlers.h"
 #include "core/OperandText.h"
 
-namespace {
-
-constexpr int INVALID_ADDINSTR = 311;
-constexpr int PLUGIN_NAME_EXPECTED = 313;
-
-}  // namespace
-
 // White space that stood before a comment is not part of the name: the loader
 // would look for a file whose name ends in blanks.
 void passOnePlugin(const DirectiveLine& line) {
   const std::string_view name = trimSpaces(line.rest.value_or(std::string_view{}));
   if (name.empty()) {
-    line.report(PLUGIN_NAME_EXPECTED);
+    line.report(ERR_PLUGIN_NAME_EXPECTED);
     return;
   }
   line.job.pluginFile.assign(name);
@@ -26,11 +19,11 @@ void passOnePlugin(const DirectiveLine& line) {
 // numbered error that makes the assembly fail.
 void passOneAddInstr(const DirectiveLine& line) {
   if (!line.rest) {
-    line.report(INVALID_ADDINSTR);
+    line.report(ERR_INVALID_ADDINSTR);
     return;
   }
   std::string entry(*line.rest);
   if (line.job.parseTableEntry(entry) == 0) {
-    line.report(INVALID_ADDINSTR);
+    line.report(ERR_INVALID_ADDINSTR);
   }
 }

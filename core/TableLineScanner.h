@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "base/CharClass.h"
-#include "core/ByteWords.h"
 
 // Reads the fields of one instruction table line in the manner of the C scanning
 // functions: every field skips the white space before it, a word field ends at white
@@ -94,18 +93,7 @@ private:
     return next_ != end_ ? digitValue(*next_) : NOT_A_DIGIT;
   }
 
-  // The table's columns are padded with runs of blanks, which are passed over
-  // eight at a time; the other white space is taken a character at a time.
   void skipSpaces() {
-    constexpr std::uint64_t BLANKS = bytewords::ONES * ' ';
-    while (left() >= bytewords::WORD) {
-      const std::uint64_t notBlank = bytewords::load8(next_) ^ BLANKS;
-      if (notBlank != 0) {
-        next_ += bytewords::firstFlagged(notBlank);
-        break;
-      }
-      next_ += bytewords::WORD;
-    }
     while (next_ != end_ && isSpace(*next_)) {
       ++next_;
     }

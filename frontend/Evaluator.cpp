@@ -3,14 +3,17 @@
 
 namespace {
 
-// Made on the final value whatever was reported before; negative values pass,
-// and so does 65535 (also where a byte is expected).
+// Where a byte is expected, -128 to 255 fit it (signed or not), and 65535 passes as
+// the 16-bit spelling of -1; anything else loses bits.
+bool losesBitsAsByte(std::int32_t value) { return value < -128 || (value > 255 && value < 65535); }
+
+// Made on the final value whatever was reported before.
 void checkRange(AssemblyJob& job, std::int32_t value, std::string_view text, std::string_view fileName, int line,
                 bool byteContext) {
-  if (byteContext && value > 255 && value < 65535) {
-    job.reportAt(406, fileName, line, text);
+  if (byteContext && losesBitsAsByte(value)) {
+    job.reportAt(WARN_UNUSED_HIGH_BYTE, fileName, line, text);
   } else if (value > 65535) {
-    job.reportAt(405, fileName, line, text);
+    job.reportAt(ERR_VALUE_OVERFLOWS_WORD, fileName, line, text);
   }
 }
 
@@ -19,13 +22,17 @@ void checkRange(AssemblyJob& job, std::int32_t value, std::string_view text, std
 std::uint16_t AssemblyJob::evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                                       bool byteContext) {
   if (!text) {
-    reportAt(200, fileName, line);
+    reportAt(ERR_EXPRESSION_EXPECTED, fileName, line);
     return 0;
   }
-  ExpressionParser parser(*this, *text, fileName, line);
-  const auto value = static_cast<std::int32_t>(parser.parseWhole());
+  const std::int32_t value = evaluateUncheckedAt(*text, fileName, line);
   checkRange(*this, value, *text, fileName, line, byteContext);
   return static_cast<std::uint16_t>(value);
+}
+
+std::int32_t AssemblyJob::evaluateUncheckedAt(std::string_view text, std::string_view fileName, int line) {
+  ExpressionParser parser(*this, text, fileName, line);
+  return static_cast<std::int32_t>(parser.parseWhole());
 }
 
 std::uint16_t AssemblyJob::evaluate(std::optional<std::string_view> text, int lineIndex) {

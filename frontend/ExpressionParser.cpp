@@ -310,13 +310,10 @@ ExpressionParser::ExpressionParser(AssemblyJob& job, std::string_view text, std:
       line_(line) {}
 
 std::uint32_t ExpressionParser::parseWhole() {
-  if (const std::optional<std::uint32_t> value = parseLonePrimary()) {
-    return *value;
-  }
   const std::uint32_t value = parseExpression();
   skipSpace();
   if (!atEnd()) {
-    fail(202, original_);
+    fail(ERR_ILLEGAL_EXPRESSION, original_);
   }
   return value;
 }
@@ -338,52 +335,11 @@ std::uint32_t ExpressionParser::parseOperators(int lowestLevel) {
     pos_ += next.length;
     const std::uint32_t right = parseOperators(next.level + 1);
     if (next.op == BinaryOp::Divide && right == 0) {
-      fail(206);
+      fail(ERR_DIVIDE_BY_ZERO);
     }
     value = combine(next.op, value, right);
   }
   return value;
-}
-
-// Most operands are one number or one name, with at most a sign in front. Such an
-// expression is read by the primary readers directly, as the binding levels would
-// read it: they find no operator after it and hand its value up unchanged. Any
-// other text is left untouched for the levels.
-std::optional<std::uint32_t> ExpressionParser::parseLonePrimary() {
-  skipSpace();
-  const char prefix = peek();
-  if (prefix == '-' || prefix == '+' || prefix == '!') {
-    ++pos_;
-  }
-  skipSpace();
-  const std::optional<std::uint32_t> value = readWholeTextPrimary();
-  if (!value) {
-    pos_ = 0;
-    return std::nullopt;
-  }
-  return applyPrefix(prefix, *value);
-}
-
-// The value of the primary at the cursor when it runs to the end of the text. Only
-// a primary that cannot fail is read; a name is looked up (and may be reported as
-// not defined) only once it is known to end the text.
-std::optional<std::uint32_t> ExpressionParser::readWholeTextPrimary() {
-  if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
-    return endsText(number->end) ? std::optional(number->value) : std::nullopt;
-  }
-  const char c = peek();
-  if (startsName(c)) {
-    const std::size_t end = nameEnd();
-    return endsText(end) ? std::optional(valueOfName(end)) : std::nullopt;
-  }
-  if (c == '\'') {
-    const CharacterConstant constant = readCharacterConstant(text_, pos_);
-    return constant.closed && endsText(constant.end) ? std::optional(constant.value) : std::nullopt;
-  }
-  if (c == '$' && endsText(pos_ + 1)) {
-    return job_.pc;
-  }
-  return std::nullopt;
 }
 
 // At most one prefix operator stands before a primary, so "--5" is no expression.
@@ -400,7 +356,7 @@ std::uint32_t ExpressionParser::parseUnary() {
   const std::uint32_t inner = parseExpression();
   skipSpace();
   if (ok_ && peek() != ')') {
-    fail(208);
+    fail(ERR_MISSING_CLOSING_PARENTHESIS);
     return inner;
   }
   // After an earlier error the parenthesis may be missing; the cursor must not
@@ -411,7 +367,7 @@ std::uint32_t ExpressionParser::parseUnary() {
 
 std::uint32_t ExpressionParser::parsePrimary() {
   if (atEnd()) {
-    fail(204);
+    fail(ERR_VALUE_EXPECTED);
     return 0;
   }
   if (const std::optional<NumberToken> number = readNumber(text_, pos_)) {
@@ -428,7 +384,7 @@ std::uint32_t ExpressionParser::parsePrimary() {
   if (accept('$')) {
     return job_.pc;
   }
-  fail(202, original_);
+  fail(ERR_ILLEGAL_EXPRESSION, original_);
   return 0;
 }
 
@@ -436,7 +392,7 @@ std::uint32_t ExpressionParser::parseCharacterConstant() {
   const CharacterConstant constant = readCharacterConstant(text_, pos_);
   pos_ = constant.end;
   if (!constant.closed) {
-    fail(203);
+    fail(ERR_STRING_NOT_CLOSED);
   }
   return constant.value;
 }
@@ -464,26 +420,24 @@ std::uint32_t ExpressionParser::valueOfName(std::size_t end) {
     }
     job_.symbols->tryEmplace(key.text, key.hash, Symbol{SYM_EQUATE, 0});
   }
-  fail(201, job_.qualifyLocalLabel(name));
+  fail(ERR_LABEL_NOT_DEFINED, job_.qualifyLocalLabel(name));
   return 0;
 }
 
-// Keys that fit are built in the parser's own buffer, which costs no string
-// operations, and hashed in the same pass; a longer one goes to the job's growing
-// buffer.
+// Keys that fit are built in the array and hashed in the same pass.
 ExpressionParser::HashedKey ExpressionParser::symbolKey(std::string_view name) {
   const SymbolKeyRule rule = symbolKeyRuleOf(job_);
   const std::size_t length = rule.lengthOf(name);
   if (length > keyBuffer_.size()) {
-    job_.buildSymbolKey(name, job_.exprKey);
-    return {job_.exprKey, SymbolMap::hash(job_.exprKey)};
+    job_.buildSymbolKey(name, longKey_);
+    return {longKey_, SymbolMap::hash(longKey_)};
   }
   const std::uint32_t hash = rule.write(name, keyBuffer_.data());
   return {{keyBuffer_.data(), length}, hash};
 }
 
 // Only the first error of an evaluation is reported; it also stops every level.
-void ExpressionParser::fail(int code, DiagnosticArg arg) {
+void ExpressionParser::fail(DiagnosticCode code, DiagnosticArg arg) {
   if (!ok_) {
     return;
   }

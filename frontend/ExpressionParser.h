@@ -3,11 +3,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/CharClass.h"
 #include "job/DiagnosticArg.h"
+#include "job/DiagnosticCodes.h"
 
 class AssemblyJob;
 
@@ -27,8 +28,6 @@ public:
   std::uint32_t parseWhole();
 
 private:
-  std::optional<std::uint32_t> parseLonePrimary();
-  std::optional<std::uint32_t> readWholeTextPrimary();
   std::uint32_t parseExpression();
   std::uint32_t parseOperators(int lowestLevel);
   std::uint32_t parseUnary();
@@ -45,7 +44,6 @@ private:
 
   bool startsName(char c) const { return isLetter(c) || c == '_' || c == localLabelChar_; }
   bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }
-  bool endsText(std::size_t position) const { return position == text_.size(); }
 
   bool atEnd() const { return pos_ >= text_.size(); }
   // The character `ahead` places after the cursor, or '\0' past the end.
@@ -63,7 +61,7 @@ private:
       ++pos_;
     }
   }
-  void fail(int code, DiagnosticArg arg = {});
+  void fail(DiagnosticCode code, DiagnosticArg arg = {});
 
   AssemblyJob& job_;
   char localLabelChar_;        // the job's, for the duration of one evaluation
@@ -73,5 +71,8 @@ private:
   std::string_view fileName_;
   int line_;
   bool ok_ = true;
-  std::array<char, 128> keyBuffer_;  // left uninitialised: only the key's characters are ever read
+  // Where a name's key is built: in the array when it fits, which costs no
+  // string operations, else in the string.
+  std::array<char, 128> keyBuffer_{};
+  std::string longKey_;
 };

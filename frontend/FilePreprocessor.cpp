@@ -13,7 +13,6 @@
 #include "frontend/MacroDefinition.h"
 #include "frontend/MacroExpander.h"
 #include "frontend/MacroTable.h"
-#include "frontend/PreprocessorCodes.h"
 #include "frontend/SourceLineReader.h"
 #include "frontend/StatementSplitter.h"
 #include "job/AssemblyJob.h"
@@ -39,8 +38,9 @@ public:
         macros_(macros),
         reader_(path, *job.console),
         backslashes_(reader_.searchFor('\\')),
-        expander_(macros, [this](int code, std::string_view macroName) { report(code, macroName); }) {
+        expander_(macros, [this](DiagnosticCode code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
+    job_.inputFiles.record(reader_.fullPath());
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
     job_.source->expect(reader_.length(), reader_.lineCount());
     followNameStarts();
@@ -60,7 +60,7 @@ public:
       }
     });
     if (blocks_.depth() != 0) {
-      report(ERR_UNCLOSED_BLOCK);
+      report(ERR_UNCLOSED_CONDITIONAL);
     }
   }
 
@@ -164,7 +164,7 @@ private:
     } else if (equalsIgnoringCase(directive.word, "#INCLUDE")) {
       include(directive.rest);
     } else {
-      report(ERR_UNKNOWN_DIRECTIVE, directive.word);
+      report(ERR_UNKNOWN_PREPROCESSOR_DIRECTIVE, directive.word);
     }
   }
 
@@ -198,8 +198,8 @@ private:
 
   void define(std::string_view rest) {
     const ParsedDefine parsed = parseMacroDefinition(rest);
-    if (parsed.errorCode != 0) {
-      report(parsed.errorCode, parsed.name);
+    if (parsed.error) {
+      report(*parsed.error, parsed.name);
     }
     if (parsed.definition) {
       macros_.define(parsed.name, *parsed.definition);
@@ -240,7 +240,8 @@ private:
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
     if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
-      job_.source->writeRecordedLine(read, fileIndex_, reader_.lineNumber());
+      job_.source->writeLine(read);
+      job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
     }
     if (!read.empty()) {
@@ -256,7 +257,7 @@ private:
     }
   }
 
-  void report(int code, DiagnosticArg arg = {}) {
+  void report(DiagnosticCode code, DiagnosticArg arg = {}) {
     job_.reportAt(code, reader_.fullPath(), reader_.lineNumber(), arg);
   }
 

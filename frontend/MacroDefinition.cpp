@@ -3,7 +3,6 @@
 #include <string>
 
 #include "base/TextScan.h"
-#include "frontend/PreprocessorCodes.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ std::optional<std::size_t> parseParameters(std::string_view text, std::size_t po
   position = skipSpacesFrom(text, position + 1);
   while (position < text.size() && text[position] != ')') {
     if (definition.paramCount == MacroDef::MAX_PARAMS) {
-      result.errorCode = ERR_TOO_MANY_PARAMS;
+      result.error = ERR_TOO_MANY_MACRO_PARAMETERS;
       return std::nullopt;
     }
     const std::size_t nameEnd = wordEnd(text, position);
@@ -25,7 +24,7 @@ std::optional<std::size_t> parseParameters(std::string_view text, std::size_t po
     if (position < text.size() && text[position] == ',') {
       position = skipSpacesFrom(text, position + 1);
     } else if (position < text.size() && text[position] != ')') {
-      result.errorCode = ERR_BAD_ARGUMENT_FORMAT;
+      result.error = ERR_BAD_MACRO_ARGUMENTS;
       return std::nullopt;
     }
   }
@@ -43,7 +42,7 @@ ParsedDefine parseMacroDefinition(std::string_view text) {
   const std::size_t nameEnd = wordEnd(text, nameStart);
   result.name = text.substr(nameStart, nameEnd - nameStart);
   if (result.name.empty()) {
-    result.errorCode = ERR_MACRO_NAME_EXPECTED;
+    result.error = ERR_MACRO_NAME_EXPECTED;
     return result;
   }
   result.definition.emplace();

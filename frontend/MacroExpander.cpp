@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "base/TextScan.h"
-#include "frontend/PreprocessorCodes.h"
 
 MacroExpander::MacroExpander(const MacroTable& macros, Reporter report)
     : macros_(macros), report_(std::move(report)) {}
@@ -107,7 +106,7 @@ std::size_t MacroExpander::collectArguments(std::string_view line, std::size_t o
     }
     arguments_.push_back(line.substr(start, position - start));
     if (position == line.size()) {
-      report_(ERR_BAD_ARGUMENT_FORMAT, macroName);
+      report_(ERR_BAD_MACRO_ARGUMENTS, macroName);
       return position;
     }
     if (line[position] == ')') {

@@ -8,6 +8,7 @@
 #include "base/TextScan.h"
 #include "frontend/BoundedLine.h"
 #include "frontend/MacroTable.h"
+#include "job/DiagnosticCodes.h"
 
 // Replaces the macro calls of one line by their bodies, with the arguments put in
 // place of the parameters. The result is not scanned again, so a macro name in a
@@ -15,7 +16,7 @@
 class MacroExpander {
 public:
   // Receives a diagnostic code and the macro name it concerns (empty for 103).
-  using Reporter = std::function<void(int code, std::string_view macroName)>;
+  using Reporter = std::function<void(DiagnosticCode code, std::string_view macroName)>;
 
   MacroExpander(const MacroTable& macros, Reporter report);
 

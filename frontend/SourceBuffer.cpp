@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "base/TextScan.h"
-
 int SourceBuffer::addFile(std::string path) {
   files_.push_back(std::move(path));
   fileSet_.insert(files_.back());
@@ -34,17 +32,6 @@ void SourceBuffer::expect(std::size_t textBytes, std::size_t lineCount) {
   reserveAtLeast(lines_, lines_.size() + lineCount);
 }
 
-std::optional<std::string_view> SourceBuffer::readLine(std::size_t max) {
-  if (position_ >= text_.size()) {
-    return std::nullopt;
-  }
-  const std::string_view rest = slice(text_.view(), position_, text_.size());
-  const std::size_t lineEnd = rest.find('\n');
-  const std::size_t count = std::min(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1, max);
-  position_ += count;
-  return slice(rest, 0, count);
-}
-
 const std::string& SourceBuffer::fileNameOf(int lineIndex) const {
   return files_[lines_[static_cast<std::size_t>(lineIndex)].fileIndex];
 }
@@ -57,19 +44,10 @@ void SourceBuffer::setEmits(int lineIndex, int value) {
 
 int SourceBuffer::emitsOf(int lineIndex) const { return lines_[static_cast<std::size_t>(lineIndex)].emits; }
 
-void SourceBuffer::setStatement(int lineIndex, StatementSpan statement) {
-  lines_[static_cast<std::size_t>(lineIndex)].statement = statement;
-}
-
-StatementSpan SourceBuffer::statementOf(int lineIndex) const {
-  return lines_[static_cast<std::size_t>(lineIndex)].statement;
-}
-
-void SourceBuffer::setInstruction(int lineIndex, const TableEntry* entry, ArgumentLayout arguments) {
+void SourceBuffer::setInstruction(int lineIndex, const TableEntry* entry) {
   LineRecord& record = lines_[static_cast<std::size_t>(lineIndex)];
   record.entry = entry;
   record.emits = 1;
-  record.arguments = arguments;
 }
 
 const TableEntry* SourceBuffer::entryOf(int lineIndex) const {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -25,9 +24,6 @@ struct IncludeMark {
 // the passes read it from the start and annotate the records.
 class SourceBuffer {
 public:
-  // Longest line the passes read, line end included.
-  static constexpr std::size_t MAX_LINE = 255;
-
   int addFile(std::string path);
   bool isIncluded(std::string_view path) const;
   // Called on either side of reading an included file: it is the next file added,
@@ -36,40 +32,23 @@ public:
   void leaveInclude();
   // The writes are made once for every line and are kept here to be inlined.
   int addLine(std::uint32_t fileIndex, int lineNumber) {
-    lines_.push_back(LineRecord{fileIndex, lineNumber, StatementSpan{}, 0, ArgumentLayout{}, nullptr});
+    lines_.push_back(LineRecord{fileIndex, lineNumber, 0, nullptr});
     return static_cast<int>(lines_.size() - 1);
   }
   void writeLine(std::string_view text) { text_.append(text); }
-  // Writes one line, "\n" included, and adds its record, which then knows how long
-  // the line is, so that pass 1 need not search for its end.
-  void writeRecordedLine(std::string_view line, std::uint32_t fileIndex, int lineNumber) {
-    writeLine(line);
-    StatementSpan span;
-    if (line.size() <= UINT8_MAX && !line.empty() && line.back() == '\n') {
-      span.lineLength = static_cast<std::uint8_t>(line.size());
-    }
-    lines_.push_back(LineRecord{fileIndex, lineNumber, span, 0, ArgumentLayout{}, nullptr});
-  }
   // Makes room ahead for about this much more text and this many more lines (a
   // file's worth), so that the buffer is not copied as it grows. Room grows at
   // least geometrically, so reserving for every file costs no more than appending.
   void expect(std::size_t textBytes, std::size_t lineCount);
 
-  // The next line from the read position, "\n" included, or at most `max` bytes of
-  // it; nothing when the text is used up. The view stays valid until the next write.
-  std::optional<std::string_view> readLine(std::size_t max = MAX_LINE);
-  void rewind() { position_ = 0; }
   std::size_t length() const { return text_.size(); }
 
   const std::string& fileNameOf(int lineIndex) const;
   int lineNumberOf(int lineIndex) const;
   void setEmits(int lineIndex, int value);
   int emitsOf(int lineIndex) const;
-  void setStatement(int lineIndex, StatementSpan statement);
-  StatementSpan statementOf(int lineIndex) const;
-  // Marks an instruction line for pass 2 with the form pass 1 matched and what it
-  // learned of the arguments.
-  void setInstruction(int lineIndex, const TableEntry* entry, ArgumentLayout arguments);
+  // Marks an instruction line for pass 2 with the form pass 1 matched.
+  void setInstruction(int lineIndex, const TableEntry* entry);
   const TableEntry* entryOf(int lineIndex) const;
 
   const std::vector<std::string>& files() const { return files_; }
@@ -79,7 +58,6 @@ public:
 
 private:
   TextBuffer text_;
-  std::size_t position_ = 0;
   std::vector<std::string> files_;
   std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check
   std::vector<LineRecord> lines_;

@@ -50,7 +50,7 @@ std::optional<TextBuffer> readFileText(const std::string& path) {
   TextBuffer text;
   text.reserve(static_cast<std::size_t>(platform::fileSize(path).value_or(0)));
   text.extend(std::fread(text.room().data(), 1, text.room().size(), file.get()));
-  std::array<char, 4096> block;
+  std::array<char, 4096> block{};
   while (const std::size_t count = std::fread(block.data(), 1, block.size(), file.get())) {
     text.append({block.data(), count});
   }

@@ -12,6 +12,14 @@ void AssemblyJob::adoptTables(AssemblyJob& other) {
   source = std::move(other.source);
 }
 
+void AssemblyJob::countImageBytes(std::int32_t& counter, std::uint64_t count) {
+  const std::uint64_t counted = static_cast<std::uint64_t>(codeBytes) + static_cast<std::uint64_t>(dataBytes);
+  if (count > OutputImage::MAX_LENGTH - counted) {
+    throw ImageTooLarge{};
+  }
+  counter += static_cast<std::int32_t>(count);
+}
+
 void AssemblyJob::stageFailed(JobStatus failure, const char* description) {
   status = failure;
   std::fflush(stdout);

@@ -15,6 +15,8 @@
 #include "frontend/SourceBuffer.h"
 #include "job/ConsoleSink.h"
 #include "job/DiagnosticArg.h"
+#include "job/DiagnosticCodes.h"
+#include "job/InputFiles.h"
 #include "job/JobStatus.h"
 #include "job/LinePlacement.h"
 #include "job/OutputImage.h"
@@ -51,8 +53,11 @@ public:
   int parseTableEntry(std::string& text);
 
   // Diagnostics.
-  void reportAt(int code, std::string_view fileName, int line, DiagnosticArg arg = {});
-  void report(int code, int lineIndex, DiagnosticArg arg = {});
+  // Raises the status to `atLeast` (warnings or errors); never lowers it, so a
+  // run that was stopped stays stopped.
+  void raiseStatus(JobStatus atLeast);
+  void reportAt(DiagnosticCode code, std::string_view fileName, int line, DiagnosticArg arg = {});
+  void report(DiagnosticCode code, int lineIndex, DiagnosticArg arg = {});
   // A line that tells how far the run has got; left out when the run is quiet.
   void printProgress(std::string_view text);
 
@@ -60,6 +65,8 @@ public:
   std::uint16_t evaluateAt(std::optional<std::string_view> text, std::string_view fileName, int line,
                            bool byteContext);
   std::uint16_t evaluate(std::optional<std::string_view> text, int lineIndex);
+  // The whole 32-bit value with no range check, for callers whose range is narrower.
+  std::int32_t evaluateUncheckedAt(std::string_view text, std::string_view fileName, int line);
 
   // Symbols.
   std::string qualifyLocalLabel(std::string_view name) const;
@@ -113,15 +120,11 @@ public:
   // leave it empty and spare every definition its second entry.
   bool keepsExportSymbols = true;
   std::unique_ptr<SourceBuffer> source;
+  // Every file the run has read: no output may replace one of them.
+  InputFiles inputFiles;
   // Kept by pass 2 only for a listing: one entry per line of `source`.
   bool tracesPlacements = false;
   std::vector<LinePlacement> placements;
-
-  // The evaluator's scratch buffer for symbol keys: reused so that looking a name
-  // up does not allocate once it has grown to the longest key.
-  std::string exprKey;
-  // defineSymbol's scratch buffer for the folded key of a case-insensitive name.
-  std::string definedKey;
 
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG
@@ -134,8 +137,15 @@ public:
   std::int32_t codeBytes = 0;
   std::int32_t dataBytes = 0;
 
+  // Pass 1: counts the bytes an instruction or a data directive will write.
+  // Throws ImageTooLarge when the image would outgrow OutputImage::MAX_LENGTH.
+  void countCodeBytes(std::uint64_t count) { countImageBytes(codeBytes, count); }
+  void countDataBytes(std::uint64_t count) { countImageBytes(dataBytes, count); }
+
   // Runs one stage's body; a file error or running out of memory ends the stage
-  // with STATUS_FILE_ERROR or STATUS_NO_MEMORY and one line on standard error.
+  // with STATUS_FILE_ERROR or STATUS_NO_MEMORY and one line on standard error. A
+  // program too large for an image ends it with STATUS_ERRORS and one line on
+  // the console.
   template <class Body>
   void guardStage(Body&& body);
 
@@ -143,6 +153,8 @@ protected:
   void stageFailed(JobStatus failure, const char* description);
 
 private:
+  void countImageBytes(std::int32_t& counter, std::uint64_t count);
+
   RunSettings settings_;
 };
 

@@ -6,65 +6,66 @@
 
 namespace {
 
+enum class Kind { ERROR, WARNING };
+
 struct CodeText {
-  int code;
+  DiagnosticCode code;
+  Kind kind;
   std::string_view text;
 };
 
-constexpr std::array<CodeText, 38> CODE_TEXTS{{
-    {4, "Output file is empty!"},
-    {101, "Cannot find file %s"},
-    {102, "File %s included more than once"},
-    {103, "Line is too long (>255 chars)"},
-    {110, "Unrecognized preprocessor directive: \"%s\""},
-    {111, "Filename expected"},
-    {112, "Macro name expected"},
-    {113, "No more than 10 arguments allowed for macro %s"},
-    {114, "Invalid argument format for macro %s"},
-    {115, "Wrong number of arguments for macro %s"},
-    {120, "End of file before #endif directive"},
-    {123, "#else directive without #if"},
-    {124, "#endif directive without #if"},
-    {200, "Value or expression expected"},
-    {201, "Label not defined: \"%s\""},
-    {202, "Illegal expression: \"%s\""},
-    {203, "End of line in quoted string"},
-    {204, "Value expected"},
-    {205, "Quoted string expected"},
-    {206, "Divide by zero"},
-    {208, "Missing closing ')'"},
-    {210, "Expression is too long"},
-    {300, "Unrecognized directive: \"%s\""},
-    {302, "Duplicate label \"%s\""},
-    {303, "Whitespace needed before instruction \"%s\""},
-    {310, "Illegal position value: %s"},
-    {311, "Invalid .ADDINSTR directive"},
-    {312, "Cannot pad backwards"},
-    {313, "Plugin name expected"},
-    {314, "Module name expected"},
-    {315, "Local label char must be surrounded by \"\""},
-    {400, "Unrecognized instruction: \"%s\""},
-    {401, "Unrecognized argument format for %s instruction"},
-    {403, "Relative jump too long"},
-    {404, "Illegal bit value '%d'"},
-    {405, "Value overflows word"},
-    {406, "Unused data in MS byte of argument"},
-    {407, "Apparent illegal indirection: \"%s\""},
+constexpr Kind ERROR = Kind::ERROR;
+constexpr Kind WARNING = Kind::WARNING;
+
+constexpr std::array<CodeText, 41> CODE_TEXTS{{
+    {ERR_USER_DIRECTIVE, ERROR, "%s"},
+    {WARN_USER_DIRECTIVE, WARNING, "%s"},
+    {ERR_OUTPUT_EMPTY, ERROR, "Output file is empty!"},
+    {ERR_CANNOT_FIND_FILE, ERROR, "Cannot find file %s"},
+    {WARN_INCLUDED_TWICE, WARNING, "File %s included more than once"},
+    {ERR_LINE_TOO_LONG, ERROR, "Line is too long (>255 chars)"},
+    {ERR_UNKNOWN_PREPROCESSOR_DIRECTIVE, ERROR, "Unrecognized preprocessor directive: \"%s\""},
+    {ERR_FILENAME_EXPECTED, ERROR, "Filename expected"},
+    {ERR_MACRO_NAME_EXPECTED, ERROR, "Macro name expected"},
+    {ERR_TOO_MANY_MACRO_PARAMETERS, ERROR, "No more than 10 arguments allowed for macro %s"},
+    {ERR_BAD_MACRO_ARGUMENTS, ERROR, "Invalid argument format for macro %s"},
+    {ERR_WRONG_ARGUMENT_COUNT, ERROR, "Wrong number of arguments for macro %s"},
+    {ERR_UNCLOSED_CONDITIONAL, ERROR, "End of file before #endif directive"},
+    {ERR_ELSE_WITHOUT_IF, ERROR, "#else directive without #if"},
+    {ERR_ENDIF_WITHOUT_IF, ERROR, "#endif directive without #if"},
+    {ERR_EXPRESSION_EXPECTED, ERROR, "Value or expression expected"},
+    {ERR_LABEL_NOT_DEFINED, ERROR, "Label not defined: \"%s\""},
+    {ERR_ILLEGAL_EXPRESSION, ERROR, "Illegal expression: \"%s\""},
+    {ERR_STRING_NOT_CLOSED, ERROR, "End of line in quoted string"},
+    {ERR_VALUE_EXPECTED, ERROR, "Value expected"},
+    {ERR_STRING_EXPECTED, ERROR, "Quoted string expected"},
+    {ERR_DIVIDE_BY_ZERO, ERROR, "Divide by zero"},
+    {ERR_MISSING_CLOSING_PARENTHESIS, ERROR, "Missing closing ')'"},
+    {ERR_EXPRESSION_TOO_LONG, ERROR, "Expression is too long"},
+    {ERR_UNKNOWN_DIRECTIVE, ERROR, "Unrecognized directive: \"%s\""},
+    {WARN_DUPLICATE_LABEL, WARNING, "Duplicate label \"%s\""},
+    {WARN_NO_SPACE_BEFORE_INSTRUCTION, WARNING, "Whitespace needed before instruction \"%s\""},
+    {ERR_ILLEGAL_POSITION, ERROR, "Illegal position value: %s"},
+    {ERR_INVALID_ADDINSTR, ERROR, "Invalid .ADDINSTR directive"},
+    {ERR_CANNOT_PAD_BACKWARDS, ERROR, "Cannot pad backwards"},
+    {ERR_PLUGIN_NAME_EXPECTED, ERROR, "Plugin name expected"},
+    {ERR_MODULE_NAME_EXPECTED, ERROR, "Module name expected"},
+    {ERR_LOCAL_LABEL_CHAR_FORM, ERROR, "Local label char must be surrounded by \"\""},
+    {ERR_UNKNOWN_INSTRUCTION, ERROR, "Unrecognized instruction: \"%s\""},
+    {ERR_UNKNOWN_ARGUMENT_FORMAT, ERROR, "Unrecognized argument format for %s instruction"},
+    {ERR_RELATIVE_JUMP_TOO_LONG, ERROR, "Relative jump too long"},
+    {ERR_ILLEGAL_BIT_VALUE, ERROR, "Illegal bit value '%d'"},
+    {ERR_VALUE_OVERFLOWS_WORD, ERROR, "Value overflows word"},
+    {WARN_UNUSED_HIGH_BYTE, WARNING, "Unused data in MS byte of argument"},
+    {WARN_APPARENT_INDIRECTION, WARNING, "Apparent illegal indirection: \"%s\""},
+    {ERR_INDEX_OFFSET_OUT_OF_RANGE, ERROR, "Index offset out of range"},
 }};
 
-constexpr std::array<int, 6> WARNING_CODES{3, 102, 302, 303, 406, 407};
+constexpr CodeText UNKNOWN_CODE{DiagnosticCode{}, ERROR, "[Unknown error code]"};
 
-constexpr int USER_ERROR = 2;
-constexpr int USER_WARNING = 3;
-constexpr std::string_view UNKNOWN_CODE = "[Unknown error code]";
-
-std::string_view templateFor(int code) {
-  for (const CodeText& entry : CODE_TEXTS) {
-    if (entry.code == code) {
-      return entry.text;
-    }
-  }
-  return UNKNOWN_CODE;
+const CodeText& entryFor(DiagnosticCode code) {
+  const auto found = std::ranges::find(CODE_TEXTS, code, &CodeText::code);
+  return found == CODE_TEXTS.end() ? UNKNOWN_CODE : *found;
 }
 
 // Replaces the one placeholder a template may hold.
@@ -86,11 +87,10 @@ std::string fillTemplate(std::string_view text, const DiagnosticArg& arg) {
 
 }  // namespace
 
-bool isWarningCode(int code) { return std::ranges::find(WARNING_CODES, code) != WARNING_CODES.end(); }
+bool isWarningCode(DiagnosticCode code) { return entryFor(code).kind == WARNING; }
 
-std::string diagnosticMessage(int code, const DiagnosticArg& arg) {
-  if (code == USER_ERROR || code == USER_WARNING) {
-    return std::string(arg.text());
-  }
-  return fillTemplate(templateFor(code), arg);
+// The user's own directives have the template "%s": their message is the
+// argument text as it stands, empty when there is none.
+std::string diagnosticMessage(DiagnosticCode code, const DiagnosticArg& arg) {
+  return fillTemplate(entryFor(code).text, arg);
 }

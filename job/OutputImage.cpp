@@ -2,7 +2,12 @@
 
 // The store at least doubles, so appending byte by byte copies the image a
 // bounded number of times.
-void OutputImage::makeRoomFor(std::size_t end) { reserve(std::max(end, 2 * store_.size())); }
+void OutputImage::makeRoomFor(std::size_t end) {
+  if (end > MAX_LENGTH) {
+    throw ImageTooLarge{};
+  }
+  reserve(std::min(MAX_LENGTH, std::max(end, 2 * store_.size())));
+}
 
 int OutputImage::read(std::uint8_t& byte) {
   if (position_ >= length_) {

@@ -5,8 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <span>
 #include <vector>
+
+// Thrown when the program would grow past the largest image, which ends the stage
+// with an error (see AssemblyJob::guardStage).
+struct ImageTooLarge {};
 
 // The assembled program: a growable in-memory byte file with one position.
 // Pass 2 writes it; the output step reads it or takes its buffer over.
@@ -16,6 +21,10 @@
 // is ever written, which keeps a gap that a seek past the end leaves zero.
 class OutputImage {
 public:
+  // The job counts the bytes in 32-bit signed numbers, and the plug-ins take the
+  // length as a 32-bit number.
+  static constexpr std::size_t MAX_LENGTH = std::numeric_limits<std::int32_t>::max();
+
   void write(std::span<const std::uint8_t> bytes) {
     if (position_ + bytes.size() > store_.size()) {
       makeRoomFor(position_ + bytes.size());
@@ -72,6 +81,7 @@ private:
     length_ = std::max(length_, position_);
     return store_.data() + start;
   }
+  // Grows the store to hold `end` bytes; throws ImageTooLarge past MAX_LENGTH.
   void makeRoomFor(std::size_t end);
 
   std::vector<std::uint8_t> store_;  // the bytes, then zeros

@@ -2,9 +2,11 @@
 #include <cstdio>
 
 #include "job/AssemblyJob.h"
+#include "job/OutputGuard.h"
 #include "job/OutputNames.h"
 #include "job/PluginInterface.h"
 #include "job/ProgramExit.h"
+#include "job/WriterExtensions.h"
 #include "platform/FileSystem.h"
 #include "platform/SharedLibrary.h"
 
@@ -73,6 +75,18 @@ std::unique_ptr<platform::SharedLibrary> loadPlugin(const std::string& pluginFil
   return nullptr;
 }
 
+// The writer's file is the base path and its extension. The writer replaces it
+// without asking, so every path it may write is checked against the run's inputs
+// before it is called.
+bool mayCallWriter(AssemblyJob& job, const std::string& basePath) {
+  for (const std::string_view extension : extensionsWrittenBy(libraryFileName(job.pluginFile))) {
+    if (!mayWriteOutput(job, basePath + std::string(extension))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 [[noreturn]] void pluginMissing(ConsoleSink& console, const std::string& pluginFile) {
   console.print("Plugin file \"" + pluginFile + "\" does not exist or is an invalid file.\n");
   std::fflush(stdout);
@@ -98,6 +112,9 @@ void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& im
   if (savePrgmFile == nullptr) {
     pluginMissing(*console, pluginFile);
   }
+  if (!mayCallWriter(*this, basePath)) {
+    return;
+  }
   // The plug-in only reads the bytes during the call; the image keeps them for a
   // listing written after it.
   const std::span<const std::uint8_t> bytes = image.bytes();
@@ -110,7 +127,5 @@ void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& im
     return;
   }
   console->print("Cannot create file " + basePath + extension.data() + "\n");
-  if (status < STATUS_ERRORS) {
-    status = STATUS_ERRORS;
-  }
+  raiseStatus(STATUS_ERRORS);
 }

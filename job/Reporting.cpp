@@ -1,9 +1,14 @@
 #include <string>
 
 #include "job/AssemblyJob.h"
-#include "job/DiagnosticCodes.h"
 
-void AssemblyJob::reportAt(int code, std::string_view fileName, int line, DiagnosticArg arg) {
+void AssemblyJob::raiseStatus(JobStatus atLeast) {
+  if (status < atLeast) {
+    status = atLeast;
+  }
+}
+
+void AssemblyJob::reportAt(DiagnosticCode code, std::string_view fileName, int line, DiagnosticArg arg) {
   DiagnosticRecord record;
   record.fileName = std::string(fileName);
   record.line = line;
@@ -12,14 +17,10 @@ void AssemblyJob::reportAt(int code, std::string_view fileName, int line, Diagno
   record.isWarning = isWarningCode(code);
   if (record.isWarning) {
     ++warningCount;
-    if (status < STATUS_WARNINGS) {
-      status = STATUS_WARNINGS;
-    }
+    raiseStatus(STATUS_WARNINGS);
   } else {
     ++errorCount;
-    if (status < STATUS_ERRORS) {
-      status = STATUS_ERRORS;
-    }
+    raiseStatus(STATUS_ERRORS);
   }
   if (settings().gnuDiagnostics) {
     console->printGnuDiagnostic(record, pathForUser(record.fileName));
@@ -28,7 +29,7 @@ void AssemblyJob::reportAt(int code, std::string_view fileName, int line, Diagno
   }
 }
 
-void AssemblyJob::report(int code, int lineIndex, DiagnosticArg arg) {
+void AssemblyJob::report(DiagnosticCode code, int lineIndex, DiagnosticArg arg) {
   reportAt(code, source->fileNameOf(lineIndex), source->lineNumberOf(lineIndex), arg);
 }
 

@@ -16,8 +16,8 @@ JobStatus runJob(JobRequest request) {
   job.guardStage([&] { tableLoaded = job.loadInstructionTable(job.settings().tableFile); });
   if (tableLoaded != 0) {
     job.run(sourcePath);
-  } else if (job.status < STATUS_ERRORS) {
-    job.status = STATUS_ERRORS;
+  } else {
+    job.raiseStatus(STATUS_ERRORS);
   }
   job.printSummary();
   return job.status;

@@ -6,7 +6,7 @@
 # are skipped with a message.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev)
+packages=(cmake g++ make libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev python3)
 optional=(lintian vim emacs-nox)
 
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

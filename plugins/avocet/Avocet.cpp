@@ -11,17 +11,14 @@ constexpr std::string_view ABOUT_CAPTION = "About curlew.dll";
 constexpr std::string_view ABOUT_TEXT =
     "Ti-86 string (.86s) file export\nVintrel plugin\nWritten by the quarn developers";
 
-std::vector<std::uint8_t> stringData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({image});
-}
-
 constexpr calcfile::PlainWriterFormat FORMAT{
     .family = calcfile::Family::Ti86,
     .extension = ".86s",
     .comment = "Asm program created with Tellic86 v3.1",
     .typeId = 0x0C,
     .nameFor = calcfile::defaultVariableName,
-    .variableDataFor = stringData,
+    .names = calcfile::TI86_NAMES,
+    .variableDataFor = calcfile::unchangedImageData,
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/AtomicFile.h"
+#include "plugins/common/NameCheck.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
 #include "plugins/common/VariableFile.h"
@@ -23,7 +24,7 @@ constexpr std::string_view TOO_LARGE = "The program is too large for a TI-86 var
 enum class Outcome { Written, TooLarge, WriteFailed };
 
 Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const std::uint8_t> image,
-                         std::string_view basePath) {
+                         std::string_view basePath, const std::string& path) {
   const std::vector<std::uint8_t> body = format.programBodyFor(image);
   const std::vector<std::uint8_t> data = calcfile::variableData({calcfile::TI86_ASM_PROGRAM_MARK, body});
   const auto file = calcfile::buildVariableFile(
@@ -31,7 +32,6 @@ Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const 
   if (!file) {
     return Outcome::TooLarge;
   }
-  const std::string path = std::string(basePath) + std::string(EXTENSION);
   return writeFileAtomically(path, *file) ? Outcome::Written : Outcome::WriteFailed;
 }
 
@@ -44,8 +44,10 @@ int saveCompressedProgram(const CompressedProgramFormat& format, const unsigned 
     return 0;
   }
   try {
-    switch (writeProgramFile(format, std::span(image, length), basePath)) {
+    const std::string path = std::string(basePath) + std::string(EXTENSION);
+    switch (writeProgramFile(format, std::span(image, length), basePath, path)) {
       case Outcome::Written:
+        calcfile::warnAboutName(calcfile::TI86_NAMES, basePath, path);
         return 1;
       case Outcome::TooLarge:
         calcfile::showError(format.caption, TOO_LARGE);

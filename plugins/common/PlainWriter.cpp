@@ -16,13 +16,17 @@ namespace {
 constexpr std::uint32_t MAX_IMAGE_LENGTH = std::numeric_limits<std::uint16_t>::max();
 
 bool writeVariableFile(const PlainWriterFormat& format, std::span<const std::uint8_t> image,
-                       std::string_view basePath) {
+                       std::string_view basePath, const std::string& path) {
   const std::vector<std::uint8_t> data = format.variableDataFor(image);
   const auto file = buildVariableFile({format.family, format.comment, format.typeId, format.nameFor(basePath), data});
-  return file && writeFileAtomically(std::string(basePath) + std::string(format.extension), *file);
+  return file && writeFileAtomically(path, *file);
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> unchangedImageData(std::span<const std::uint8_t> image) {
+  return variableData({image});
+}
 
 int savePlainVariableFile(const PlainWriterFormat& format, const unsigned char* image, std::uint32_t length,
                           const char* basePath, char* extensionOut) noexcept {
@@ -30,9 +34,11 @@ int savePlainVariableFile(const PlainWriterFormat& format, const unsigned char* 
     return 0;
   }
   try {
-    if (!writeVariableFile(format, std::span(image, length), basePath)) {
+    const std::string path = std::string(basePath) + std::string(format.extension);
+    if (!writeVariableFile(format, std::span(image, length), basePath, path)) {
       return 0;
     }
+    warnAboutName(format.names, basePath, path);
   } catch (const std::exception&) {
     // Out of memory or a file system error: nothing may escape into the host.
     return 0;

@@ -30,4 +30,9 @@ void showError(std::string_view caption, std::string_view message) {
   std::fflush(stderr);
 }
 
+void showWarning(std::string_view subject, std::string_view message) {
+  writeText(stderr, "Warning: ");
+  showError(subject, message);
+}
+
 }  // namespace calcfile

@@ -15,4 +15,8 @@ int showAbout(std::string_view caption, std::string_view text);
 // Writes "caption: message" and a line end to standard error.
 void showError(std::string_view caption, std::string_view message);
 
+// Writes "Warning: subject: message" and a line end to standard error: for what the
+// writer did but the user may not expect.
+void showWarning(std::string_view subject, std::string_view message);
+
 }  // namespace calcfile

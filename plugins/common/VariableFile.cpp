@@ -7,33 +7,55 @@
 namespace calcfile {
 namespace {
 
-constexpr std::array<std::uint8_t, 3> SIGNATURE_TAIL{0x1A, 0x0A, 0x00};
 constexpr std::uint8_t TI83_PLUS_VERSION = 0x01;
 constexpr std::uint8_t TI83_PLUS_FLAG = 0x00;
 constexpr std::size_t MAX_WORD = std::numeric_limits<std::uint16_t>::max();
+constexpr std::size_t SIGNATURE_SIZE = 8;
+constexpr std::size_t SIGNATURE_TAIL_SIZE = 3;
 
 // Everything that tells one family's file apart from another's.
 struct FamilyLayout {
   std::string_view signature;  // 8 characters
+  std::array<std::uint8_t, SIGNATURE_TAIL_SIZE> signatureTail;
   bool hasNameLength;
+  bool padsName;  // the name field is always 8 bytes; otherwise it holds just the name
   bool hasVersionAndFlag;
 };
 
-// Indexed by Family.
-constexpr std::array<FamilyLayout, 3> FAMILY_LAYOUTS{{
-    {"**TI86**", true, false},
-    {"**TI83F*", false, true},
-    {"**TI82**", false, false},
+// Indexed by Family. The TI-85 alone marks its files with 0x0C in the tail, and
+// stores only the name's own characters.
+constexpr std::array<FamilyLayout, 6> FAMILY_LAYOUTS{{
+    {"**TI86**", {0x1A, 0x0A, 0x00}, true, true, false},
+    {"**TI83F*", {0x1A, 0x0A, 0x00}, false, true, true},
+    {"**TI82**", {0x1A, 0x0A, 0x00}, false, true, false},
+    {"**TI83**", {0x1A, 0x0A, 0x00}, false, true, false},
+    {"**TI73**", {0x1A, 0x0A, 0x00}, false, true, false},
+    {"**TI85**", {0x1A, 0x0C, 0x00}, true, false, false},
 }};
 
 const FamilyLayout& layoutOf(Family family) {
   return FAMILY_LAYOUTS.at(static_cast<std::size_t>(family));
 }
 
+std::size_t nameFieldSize(const FamilyLayout& layout, const VariableName& name) {
+  return layout.padsName ? NAME_FIELD_SIZE : name.length;
+}
+
 // The entry header's own length word counts the fields behind it up to, not
 // including, the repeated data length.
-std::size_t entryHeaderLength(const FamilyLayout& layout) {
-  return 2 + 1 + (layout.hasNameLength ? 1 : 0) + NAME_FIELD_SIZE + (layout.hasVersionAndFlag ? 2 : 0);
+std::size_t entryHeaderLength(const FamilyLayout& layout, const VariableName& name) {
+  return 2 + 1 + (layout.hasNameLength ? 1 : 0) + nameFieldSize(layout, name) + (layout.hasVersionAndFlag ? 2 : 0);
+}
+
+// The file-name part of a path, as a splitter into drive, directory, name and
+// extension finds it: a leading drive letter and ':' belong to the drive.
+std::string_view fileTitle(std::string_view basePath) {
+  const bool hasDrive = basePath.size() >= 2 && basePath[1] == ':';
+  std::string_view component = lastPathComponent(hasDrive ? basePath.substr(2) : basePath);
+  if (component == "." || component == "..") {
+    return {};
+  }
+  return component.substr(0, component.find_last_of('.'));
 }
 
 void appendText(std::vector<std::uint8_t>& out, std::string_view text) {
@@ -42,7 +64,7 @@ void appendText(std::vector<std::uint8_t>& out, std::string_view text) {
 
 void appendHeader(std::vector<std::uint8_t>& out, const FamilyLayout& layout, std::string_view comment) {
   appendText(out, layout.signature);
-  out.insert(out.end(), SIGNATURE_TAIL.begin(), SIGNATURE_TAIL.end());
+  out.insert(out.end(), layout.signatureTail.begin(), layout.signatureTail.end());
   const std::string_view fitted = comment.substr(0, COMMENT_FIELD_SIZE);
   appendText(out, fitted);
   out.insert(out.end(), COMMENT_FIELD_SIZE - fitted.size(), 0);
@@ -50,13 +72,14 @@ void appendHeader(std::vector<std::uint8_t>& out, const FamilyLayout& layout, st
 
 void appendEntry(std::vector<std::uint8_t>& out, const FamilyLayout& layout, const VariableSpec& variable) {
   const auto dataLength = static_cast<std::uint16_t>(variable.data.size());
-  appendWord(out, static_cast<std::uint16_t>(entryHeaderLength(layout)));
+  appendWord(out, static_cast<std::uint16_t>(entryHeaderLength(layout, variable.name)));
   appendWord(out, dataLength);
   out.push_back(variable.typeId);
   if (layout.hasNameLength) {
     out.push_back(variable.name.length);
   }
-  out.insert(out.end(), variable.name.field.begin(), variable.name.field.end());
+  const auto nameField = std::span(variable.name.field).first(nameFieldSize(layout, variable.name));
+  out.insert(out.end(), nameField.begin(), nameField.end());
   if (layout.hasVersionAndFlag) {
     out.push_back(TI83_PLUS_VERSION);
     out.push_back(TI83_PLUS_FLAG);
@@ -84,6 +107,15 @@ VariableName defaultVariableName(std::string_view basePath) {
   return makeVariableName(lastPathComponent(basePath));
 }
 
+std::string upperCaseTitle(std::string_view basePath) {
+  std::string title(fileTitle(basePath));
+  std::transform(title.begin(), title.end(), title.begin(),
+                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+  return title;
+}
+
+VariableName upperCaseTitleName(std::string_view basePath) { return makeVariableName(upperCaseTitle(basePath)); }
+
 std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std::uint8_t>> bodyParts) {
   const std::size_t bodySize = std::accumulate(bodyParts.begin(), bodyParts.end(), std::size_t{0},
                                                [](std::size_t sum, auto part) { return sum + part.size(); });
@@ -98,12 +130,12 @@ std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std
 
 std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& variable) {
   const FamilyLayout& layout = layoutOf(variable.family);
-  const std::size_t sectionLength = 2 + entryHeaderLength(layout) + 2 + variable.data.size();
+  const std::size_t sectionLength = 2 + entryHeaderLength(layout, variable.name) + 2 + variable.data.size();
   if (sectionLength > MAX_WORD) {
     return std::nullopt;
   }
   std::vector<std::uint8_t> file;
-  file.reserve(SIGNATURE_TAIL.size() + 8 + COMMENT_FIELD_SIZE + 2 + sectionLength + 2);
+  file.reserve(SIGNATURE_SIZE + SIGNATURE_TAIL_SIZE + COMMENT_FIELD_SIZE + 2 + sectionLength + 2);
   appendHeader(file, layout, variable.comment);
   appendWord(file, static_cast<std::uint16_t>(sectionLength));
   const std::size_t sectionStart = file.size();

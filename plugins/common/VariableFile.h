@@ -7,13 +7,14 @@
 #include <initializer_list>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace calcfile {
 
-// The three file families differ in signature and in the fields of the entry header.
-enum class Family { Ti86, Ti83Plus, Ti82 };
+// The file families differ in signature and in the fields of the entry header.
+enum class Family { Ti86, Ti83Plus, Ti82, Ti83, Ti73, Ti85 };
 
 inline constexpr std::size_t NAME_FIELD_SIZE = 8;
 inline constexpr std::size_t COMMENT_FIELD_SIZE = 42;
@@ -36,11 +37,19 @@ std::string_view lastPathComponent(std::string_view path);
 // The name most writers use: the first 8 characters of the last component, case kept.
 VariableName defaultVariableName(std::string_view basePath);
 
+// The name of a program that is picked from the calculator's program menu: the
+// last component without its extension, as a splitter into drive, directory,
+// name and extension finds it, with ASCII letters upper-cased.
+std::string upperCaseTitle(std::string_view basePath);
+
+// That name as stored: its first 8 characters.
+VariableName upperCaseTitleName(std::string_view basePath);
+
 struct VariableSpec {
   Family family;
   std::string_view comment;            // at most 42 characters; zero-padded in the file
   std::uint8_t typeId;
-  VariableName name;                   // its length byte is stored only by the TI-86 family
+  VariableName name;                   // its length byte is stored only by the TI-85 and TI-86 families
   std::span<const std::uint8_t> data;  // the whole variable data, starting with its own length word
 };
 

@@ -48,6 +48,7 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .comment = "Asm program created with Tellic86 v3.1",
     .typeId = 0x12,
     .nameFor = calcfile::defaultVariableName,
+    .names = calcfile::TI86_NAMES,
     .variableDataFor = programData,
 };
 

@@ -18,6 +18,10 @@ constexpr std::uint8_t CRASH_NAME_MARK = 0xDC;
 // The program prefix by which CrASH recognises an assembly program.
 constexpr std::array<std::uint8_t, 3> CRASH_PROGRAM_PREFIX{0xD5, 0x00, 0x11};
 
+// Behind its mark the name keeps 7 characters. CrASH lists the names for the user
+// to pick from, so their case does not matter.
+constexpr calcfile::NameRules CRASH_NAMES{calcfile::lastComponentName, calcfile::NAME_FIELD_SIZE - 1, true};
+
 calcfile::VariableName crashName(std::string_view basePath) {
   std::string text(1, static_cast<char>(CRASH_NAME_MARK));
   text += calcfile::lastPathComponent(basePath).substr(0, calcfile::NAME_FIELD_SIZE - 1);
@@ -34,6 +38,7 @@ constexpr calcfile::PlainWriterFormat FORMAT{
     .comment = "CrASH assembly program created with Tellic",
     .typeId = 0x06,
     .nameFor = crashName,
+    .names = CRASH_NAMES,
     .variableDataFor = programData,
 };
 

@@ -185,6 +185,21 @@ TEST(PassOne, CaseSensitiveSymbolsKeepLabelsApart) {
   EXPECT_EQ(run.symbolValue("START"), 1);
 }
 
+// The bytes an image can hold are counted in 32 bits: a program that would pass
+// that limit, by instructions or by data, ends pass 1 with an error of its own
+// (it is no lack of memory), and nothing is written.
+TEST(PassOne, ProgramLargerThanAnImageCanHoldEndsThePass) {
+  for (const std::string& statement : {std::string(" .db 1,2,3"), std::string(" ld a,5")}) {
+    PassHarness run({" nop", statement, " nop"});
+    run.job.dataBytes = static_cast<std::int32_t>(OutputImage::MAX_LENGTH) - 2;
+    run.assemble();
+    EXPECT_EQ(run.job.consoleText(), "First pass...\nProgram too large: more than 2147483647 bytes\n") << statement;
+    EXPECT_EQ(run.job.status, STATUS_ERRORS);
+    EXPECT_EQ(run.job.codeBytes, 1);
+    EXPECT_EQ(run.image.length(), 0u);
+  }
+}
+
 class CancellingConsole : public ConsoleSink {
 public:
   void print(std::string_view) override {}

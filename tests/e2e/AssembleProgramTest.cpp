@@ -34,6 +34,19 @@ TEST(ExampleProgram, ListsTheExpectedCode) {
   EXPECT_NE(listing.find("55 B7 28 FA \n"), std::string::npos) << listing;
 }
 
+// The writer stores the name by its fixed rule and says on standard error what the
+// calculator will make of it; the run itself succeeds as before.
+TEST(ExampleProgram, ANameTheCalculatorCutsIsToldOnStandardError) {
+  TempDir dir;
+  fs::copy_file(EXAMPLE, dir.path() / "countdowntimer.asm");
+  const QuarnRun run = runQuarn({"countdowntimer.asm"}, dir.path());
+  EXPECT_EQ(run.out, "Assembling countdowntimer.asm\nFirst pass...\nSecond pass...\n" + CLEAN_SUMMARY);
+  EXPECT_EQ(run.err, "Warning: " + (dir.path() / "countdowntimer.86p").string() +
+                         ": the calculator name is \"countdow\", cut from \"countdowntimer\" to 8 characters\n");
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_TRUE(fs::exists(dir.path() / "countdowntimer.86p"));
+}
+
 TEST(SymbolFileRun, ListsLabelsAndEquatesWithoutAssembling) {
   TempDir dir;
   dir.write("defs.asm",
@@ -62,6 +75,23 @@ TEST(HexListingRun, ReportsAnEmptyProgram) {
             "Assembly complete - 1 error(s), 0 warning(s)\n");
   EXPECT_EQ(run.exitStatus, 2);
   EXPECT_FALSE(fs::exists(dir.path() / "empty.txt"));
+}
+
+// With the shipped table: every kind of indexed form takes only a displacement
+// of -128..127, and an error in any of them keeps the listing from being written.
+TEST(HexListingRun, IndexOffsetsOutOfRangeAreErrors) {
+  TempDir dir;
+  dir.write("far.asm",
+            " ld (ix-129),a\n ld (iy+128),5\n ld a,(ix+300)\n res 2,(iy+128)\n rl (ix-129)\n"
+            " add a,(iy+255)\n ld (iy-128),a\n bit 7,(ix+127)\n");
+  const QuarnRun run = runQuarn({"-h", "far.asm"}, dir.path());
+  std::string expected = "Assembling far.asm\nFirst pass...\nSecond pass...\n";
+  for (int line = 1; line <= 6; ++line) {
+    expected += "Error #408 in far.asm, line " + std::to_string(line) + ": Index offset out of range\n";
+  }
+  EXPECT_EQ(run.out, expected + "Assembly complete - 6 error(s), 0 warning(s)\n");
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_FALSE(fs::exists(dir.path() / "far.txt"));
 }
 
 TEST(HexListingRun, IndentedLocalLabelIsAnError) {

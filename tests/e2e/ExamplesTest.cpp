@@ -24,15 +24,19 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct Family {
   const char* signature;
-  std::uint16_t entryHeaderLength;  // the word at offset 55
-  bool hasNameLength;               // TI-86 only: a byte before the name
+  std::uint8_t signatureTail;       // the middle byte of 1A ?? 00
+  std::uint16_t entryHeaderLength;  // the word at offset 55, for an unpadded name without the name
+  bool hasNameLength;               // TI-85 and TI-86: a byte before the name
+  bool padsName;                    // all but the TI-85: the name field is always 8 bytes
   std::size_t nameOffset;
-  std::size_t dataOffset;  // of the variable data
 };
 
-const Family TI86{"**TI86**", 12, true, 61, 71};
-const Family TI83_PLUS{"**TI83F*", 13, false, 60, 72};
-const Family TI82{"**TI82**", 11, false, 60, 70};
+const Family TI86{"**TI86**", 0x0A, 12, true, true, 61};
+const Family TI83_PLUS{"**TI83F*", 0x0A, 13, false, true, 60};
+const Family TI82{"**TI82**", 0x0A, 11, false, true, 60};
+const Family TI73{"**TI73**", 0x0A, 11, false, true, 60};
+const Family TI83{"**TI83**", 0x0A, 11, false, true, 60};
+const Family TI85{"**TI85**", 0x0C, 4, true, false, 61};
 
 // How the writer turned the assembled image into the variable's body.
 enum class Body {
@@ -43,6 +47,8 @@ enum class Body {
   Compressed,     // 8E 28, prefix, compressed rest
   AsmProgram83,   // BB 6D, then the image
   CrashProgram,   // D5 00 11, then the image
+  Plain,          // the image alone
+  ZShellString,   // 00 FD, the title length, the image, its sum
 };
 
 struct Example {
@@ -64,6 +70,12 @@ const std::vector<Bytes> TI86_CALLS{{0xCD, 0x7E, 0x4A}, {0xCD, 0x95, 0x4A}, {0xC
 const std::vector<Bytes> TI83_PLUS_CALLS{{0xEF, 0x40, 0x45}, {0xEF, 0x58, 0x45}, {0xEF, 0x0A, 0x45}};
 // ROM_CALL CLEARLCD, ROM_CALL D_ZT_STR (CrASH): call $8D74 and the routine's address
 const std::vector<Bytes> CRASH_CALLS{{0xCD, 0x74, 0x8D, 0x9A, 0x38}, {0xCD, 0x74, 0x8D, 0xFA, 0x38}};
+// bcall ClrScrnFull, PutS (TI-73)
+const std::vector<Bytes> TI73_CALLS{{0xEF, 0xAD, 0x44}, {0xEF, 0x71, 0x44}};
+// call _clrScrnFull, _homeup, _puts (TI-83)
+const std::vector<Bytes> TI83_CALLS{{0xCD, 0x5D, 0x47}, {0xCD, 0x75, 0x47}, {0xCD, 0x0D, 0x47}};
+// ROM_CALL CLEARLCD, ROM_CALL D_ZT_STR (ZShell): call $8C09 and the routine's number
+const std::vector<Bytes> ZSHELL_CALLS{{0xCD, 0x09, 0x8C, 0x08}, {0xCD, 0x09, 0x8C, 0x0B}};
 
 const std::string HELLO = "Hello, world!";
 
@@ -77,6 +89,9 @@ const Example EXAMPLES[] = {
     {"ti83plus/hello.asm", "hello.8xp", &TI83_PLUS, 0x06, "HELLO", Body::AsmProgram83, 0x9D95, HELLO, true,
      TI83_PLUS_CALLS},
     {"ti82/hello.asm", "hello.82p", &TI82, 0x06, "\xDChello", Body::CrashProgram, 0x9104, HELLO, true, CRASH_CALLS},
+    {"ti73/hello.asm", "hello.73p", &TI73, 0x06, "HELLO", Body::Plain, 0x9C37, HELLO, true, TI73_CALLS},
+    {"ti83/hello.asm", "hello.83p", &TI83, 0x06, "HELLO", Body::Plain, 0x9327, HELLO, true, TI83_CALLS},
+    {"ti85/hello.asm", "hello.85s", &TI85, 0x0C, "hello", Body::ZShellString, 0, HELLO, true, ZSHELL_CALLS},
 };
 
 // Failure messages name the example rather than dumping its bytes.
@@ -94,6 +109,20 @@ Bytes slice(const Bytes& bytes, std::size_t from, std::size_t to) {
 }
 
 Bytes textBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+std::size_t nameFieldLength(const Example& example) {
+  return example.family->padsName ? 8 : example.name.size();
+}
+
+std::uint16_t entryHeaderLength(const Example& example) {
+  return static_cast<std::uint16_t>(example.family->entryHeaderLength +
+                                    (example.family->padsName ? 0 : example.name.size()));
+}
+
+// Of the variable data: behind the name field, the repeated data length.
+std::size_t dataOffset(const Example& example) {
+  return example.family->nameOffset + nameFieldLength(example) + (example.family == &TI83_PLUS ? 2 : 0) + 2;
+}
 
 // Position of `needle` in `haystack` at or after `from`, or npos.
 std::size_t find(const Bytes& haystack, const Bytes& needle, std::size_t from = 0) {
@@ -184,6 +213,21 @@ Bytes imageOf(const Example& example, const Bytes& body) {
     case Body::CrashProgram:
       EXPECT_EQ(slice(body, 0, 3), (Bytes{0xD5, 0x00, 0x11}));
       return slice(body, 3, body.size());
+    case Body::Plain:
+      return body;
+    case Body::ZShellString: {
+      EXPECT_EQ(slice(body, 0, 2), (Bytes{0x00, 0xFD}));
+      const Bytes image = slice(body, 3, body.size() - 1);
+      const Bytes title = textBytes("Hello");
+      EXPECT_EQ(body.at(2), title.size()) << "title length";
+      EXPECT_EQ(slice(image, 0, title.size() + 1), (Bytes{'H', 'e', 'l', 'l', 'o', 0})) << "title first";
+      std::uint8_t sum = body.at(2);
+      for (const std::uint8_t byte : image) {
+        sum = static_cast<std::uint8_t>(sum + byte);
+      }
+      EXPECT_EQ(body.back(), sum) << "the shell's check byte";
+      return image;
+    }
     case Body::HexProgram86: {
       const Bytes head{0x00, 'A', 's', 'm', 'P', 'r', 'g', 'm', 0xD6};
       EXPECT_EQ(slice(body, 0, head.size()), head);
@@ -249,21 +293,22 @@ TEST_P(Examples, AssembleFromAnotherDirectoryIntoACorrectCalculatorFile) {
   ASSERT_TRUE(fs::exists(outputPath)) << outputPath;
   const Bytes file = readBytes(outputPath);
   const Family& family = *example.family;
-  ASSERT_GE(file.size(), family.dataOffset + 4);
+  const std::size_t dataAt = dataOffset(example);
+  ASSERT_GE(file.size(), dataAt + 4);
 
   // Header and entry header.
   Bytes signature = textBytes(family.signature);
-  signature.insert(signature.end(), {0x1A, 0x0A, 0x00});
+  signature.insert(signature.end(), {0x1A, family.signatureTail, 0x00});
   EXPECT_EQ(slice(file, 0, 11), signature);
   EXPECT_EQ(word(file, 53), file.size() - 57) << "data-section length";
-  EXPECT_EQ(word(file, 55), family.entryHeaderLength);
-  const std::size_t dataLength = file.size() - family.dataOffset - 2;
+  EXPECT_EQ(word(file, 55), entryHeaderLength(example));
+  const std::size_t dataLength = file.size() - dataAt - 2;
   EXPECT_EQ(word(file, 57), dataLength);
-  EXPECT_EQ(word(file, family.dataOffset - 2), dataLength) << "repeated data length";
+  EXPECT_EQ(word(file, dataAt - 2), dataLength) << "repeated data length";
   EXPECT_EQ(file[59], example.typeId);
   Bytes name = textBytes(example.name);
-  name.resize(8, 0);
-  EXPECT_EQ(slice(file, family.nameOffset, family.nameOffset + 8), name);
+  name.resize(nameFieldLength(example), 0);
+  EXPECT_EQ(slice(file, family.nameOffset, family.nameOffset + name.size()), name);
   if (family.hasNameLength) {
     EXPECT_EQ(file[60], example.name.size());
   }
@@ -279,7 +324,7 @@ TEST_P(Examples, AssembleFromAnotherDirectoryIntoACorrectCalculatorFile) {
   EXPECT_EQ(word(file, file.size() - 2), sum & 0xFFFF) << "checksum";
 
   // The variable data: its own length word, then the body.
-  const Bytes data = slice(file, family.dataOffset, file.size() - 2);
+  const Bytes data = slice(file, dataAt, file.size() - 2);
   EXPECT_EQ(word(data, 0), data.size() - 2);
   const Bytes image = imageOf(example, slice(data, 2, data.size()));
   if (testing::Test::HasFailure()) {
@@ -298,8 +343,11 @@ TEST_P(Examples, AssembleFromAnotherDirectoryIntoACorrectCalculatorFile) {
   const std::size_t textAt = find(image, text);
   ASSERT_NE(textAt, std::string::npos) << "the message is not in the program";
   const std::uint16_t textAddress = static_cast<std::uint16_t>(example.origin + textAt);
-  const Bytes loadText{0x21, static_cast<std::uint8_t>(textAddress & 0xFF), static_cast<std::uint8_t>(textAddress >> 8)};
-  EXPECT_NE(find(image, loadText), std::string::npos) << "no ld hl,message with the message's address";
+  // A shell program runs wherever the shell put it: it loads the text's offset
+  // into DE and adds the program's address.
+  const std::uint8_t load = example.body == Body::ZShellString ? 0x11 : 0x21;
+  const Bytes loadText{load, static_cast<std::uint8_t>(textAddress & 0xFF), static_cast<std::uint8_t>(textAddress >> 8)};
+  EXPECT_NE(find(image, loadText), std::string::npos) << "no ld hl/de,message with the message's address";
   std::size_t from = 0;
   for (const Bytes& call : example.calls) {
     from = find(image, call, from);

@@ -68,7 +68,10 @@ TEST(EvaluatorDiagnostics, ByteRange) {
           {"65534", 0xFFFE, UNUSED_MS_BYTE},
           {"65535", 0xFFFF, ""},
           {"-1", 0xFFFF, ""},
-          {"-256", 0xFF00, ""},
+          {"-128", 0xFF80, ""},
+          {"-129", 0xFF7F, UNUSED_MS_BYTE},
+          {"-200", 0xFF38, UNUSED_MS_BYTE},
+          {"-65536", 0, UNUSED_MS_BYTE},
           {"65536", 0, OVERFLOW},
       },
       true);

@@ -16,6 +16,9 @@ TEST(EvaluatorOperators, BindAndAssociateByLevel) {
       {"7/-2", 0xFFFD, ""},
       {"100/10/5", 2, ""},
       {"1+2<<1", 6, ""},           // additive binds tighter than shift
+      {"1<<2+1", 8, ""},           // on either side of it
+      {"16>>2+1", 2, ""},
+      {"16>>2-1", 8, ""},
       {"6 & 3 | 8", 10, ""},       // one level, left to right
       {"8 | 6 & 3", 2, ""},
       {"5^3", 6, ""},

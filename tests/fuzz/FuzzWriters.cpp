@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Body { Plain, Hex, Compressed, CompressedWithStub };
+enum class Body { Plain, Hex, Compressed, CompressedWithStub, ShellString };
 
 struct Writer {
   std::string_view name;
@@ -41,9 +42,10 @@ struct Writer {
 constexpr std::array<std::uint8_t, 2> ASM_MARK{0x8E, 0x28};
 constexpr std::array<std::uint8_t, 2> PLOVER_TOKEN{0xBB, 0x6D};
 constexpr std::array<std::uint8_t, 3> TERN_PREFIX{0xD5, 0x00, 0x11};
+constexpr std::array<std::uint8_t, 2> ZSHELL_MARK{0x00, 0xFD};
 constexpr std::size_t FERRA_STUB_SIZE = 67;
 
-std::array<Writer, 7> WRITERS{{
+std::array<Writer, 10> WRITERS{{
     {"curlew", ASM_MARK, Body::Plain, nullptr, nullptr},
     {"avocet", {}, Body::Plain, nullptr, nullptr},
     {"plover", PLOVER_TOKEN, Body::Plain, nullptr, nullptr},
@@ -51,6 +53,9 @@ std::array<Writer, 7> WRITERS{{
     {"heron", {}, Body::Hex, nullptr, nullptr},
     {"ferra", ASM_MARK, Body::CompressedWithStub, nullptr, nullptr},
     {"dorun", ASM_MARK, Body::Compressed, nullptr, nullptr},
+    {"dunlin", {}, Body::Plain, nullptr, nullptr},
+    {"knot", {}, Body::Plain, nullptr, nullptr},
+    {"stint", ZSHELL_MARK, Body::ShellString, nullptr, nullptr},
 }};
 
 const std::string_view BASE_NAMES[] = {
@@ -64,10 +69,12 @@ std::uint16_t wordAt(std::span<const std::uint8_t> file, std::size_t offset) {
   return static_cast<std::uint16_t>(file[offset] | file[offset + 1] << 8);
 }
 
-// Where the families differ: the offset of the repeated data length; the data
-// follows it. File size = that offset + 4 + D.
+// Where the families differ: the signature tail and the offset of the repeated
+// data length; the data follows it. File size = that offset + 4 + D.
 std::size_t repeatedLengthOffset(std::span<const std::uint8_t> file) {
   const std::string_view signature(reinterpret_cast<const char*>(file.data()), 8);
+  fuzz::check(file[8] == 0x1A && file[9] == (signature == "**TI85**" ? 0x0C : 0x0A) && file[10] == 0x00,
+              "signature tail");
   if (signature == "**TI86**") {
     fuzz::check(wordAt(file, 55) == 12, "TI-86 entry header length");
     return 69;
@@ -76,15 +83,20 @@ std::size_t repeatedLengthOffset(std::span<const std::uint8_t> file) {
     fuzz::check(wordAt(file, 55) == 13, "TI-83 Plus entry header length");
     return 70;
   }
-  fuzz::check(signature == "**TI82**", "unknown signature");
-  fuzz::check(wordAt(file, 55) == 11, "TI-82 entry header length");
+  if (signature == "**TI85**") {
+    // The name is stored unpadded: the header length counts its characters.
+    const std::size_t nameLength = file[60];
+    fuzz::check(nameLength <= 8 && wordAt(file, 55) == 4 + nameLength, "TI-85 entry header length");
+    return 61 + nameLength;
+  }
+  fuzz::check(signature == "**TI82**" || signature == "**TI83**" || signature == "**TI73**", "unknown signature");
+  fuzz::check(wordAt(file, 55) == 11, "TI-73, TI-82 or TI-83 entry header length");
   return 68;
 }
 
 // The variable data, after checking every length field and the checksum around it.
 std::span<const std::uint8_t> checkedVariableData(std::span<const std::uint8_t> file) {
-  fuzz::check(file.size() >= 72, "file shorter than any header");
-  fuzz::check(file[8] == 0x1A && file[9] == 0x0A && file[10] == 0x00, "signature tail");
+  fuzz::check(file.size() >= 65, "file shorter than any header");
   const std::size_t dataOffset = repeatedLengthOffset(file) + 2;
   fuzz::check(file.size() >= dataOffset + 4, "file too short for its variable data");
   const std::size_t dataLength = file.size() - dataOffset - 2;
@@ -139,6 +151,16 @@ void checkBody(const Writer& writer, std::span<const std::uint8_t> data, std::sp
     case Body::CompressedWithStub:
       fuzz::check(unpacksTo(body, image, FERRA_STUB_SIZE), "the compressed program does not unpack to the image");
       break;
+    case Body::ShellString: {
+      // The title length, the image, and the sum of both modulo 256.
+      fuzz::check(body.size() == image.size() + 2, "the shell string is not the image and two bytes");
+      fuzz::check(std::ranges::equal(body.subspan(1, image.size()), image), "the image is not stored unchanged");
+      const auto title = std::ranges::find(image, std::uint8_t{0}) - image.begin();
+      fuzz::check(body[0] == std::min<std::ptrdiff_t>(title, 255), "the title length");
+      const unsigned sum = std::accumulate(image.begin(), image.end(), unsigned{body[0]});
+      fuzz::check(body.back() == static_cast<std::uint8_t>(sum), "the shell's check byte");
+      break;
+    }
   }
 }
 

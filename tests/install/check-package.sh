@@ -11,6 +11,7 @@ package=$(ls "$work"/*.deb)
 contents=$(dpkg-deb -c "$package")
 for expected in ./usr/bin/quarn ./usr/lib/quarn/curlew.so ./usr/lib/quarn/avocet.so ./usr/lib/quarn/heron.so \
     ./usr/lib/quarn/plover.so ./usr/lib/quarn/tern.so ./usr/lib/quarn/ferra.so ./usr/lib/quarn/dorun.so \
+    ./usr/lib/quarn/dunlin.so ./usr/lib/quarn/knot.so ./usr/lib/quarn/stint.so \
     ./usr/share/quarn/vozo80.tab ./usr/share/quarn/Include/ ./usr/share/man/man1/quarn.1.gz ./usr/share/doc/quarn/copyright \
     ./usr/share/doc/quarn/changelog.gz; do
   grep -q " $expected\$" <<<"$contents" || { echo "package lacks $expected" >&2; echo "$contents" >&2; exit 1; }

@@ -14,7 +14,7 @@ class DiagnosticLine : public testing::TestWithParam<DiagnosticCase> {};
 
 TEST_P(DiagnosticLine, IsFormattedFromTheCodeTable) {
   TestJob job;
-  job.reportAt(GetParam().code, "/src/prog.asm", 12, GetParam().arg);
+  job.reportAt(static_cast<DiagnosticCode>(GetParam().code), "/src/prog.asm", 12, GetParam().arg);
   EXPECT_EQ(job.consoleText(), GetParam().line);
 }
 
@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Diagnostics, FileNameWithoutDirectoryIsShownWhole) {
   TestJob job;
-  job.reportAt(206, "prog.asm", 1);
-  job.reportAt(206, "C:\\src\\win.asm", 2);
+  job.reportAt(ERR_DIVIDE_BY_ZERO, "prog.asm", 1);
+  job.reportAt(ERR_DIVIDE_BY_ZERO, "C:\\src\\win.asm", 2);
   EXPECT_EQ(job.consoleText(),
             "Error #206 in prog.asm, line 1: Divide by zero\n"
             "Error #206 in win.asm, line 2: Divide by zero\n");
@@ -52,11 +52,11 @@ TEST(Diagnostics, FileNameWithoutDirectoryIsShownWhole) {
 
 TEST(Diagnostics, StatusRisesButNeverFalls) {
   TestJob job;
-  job.reportAt(302, "a", 1, "x");
+  job.reportAt(WARN_DUPLICATE_LABEL, "a", 1, "x");
   EXPECT_EQ(job.status, STATUS_WARNINGS);
-  job.reportAt(201, "a", 2, "x");
+  job.reportAt(ERR_LABEL_NOT_DEFINED, "a", 2, "x");
   EXPECT_EQ(job.status, STATUS_ERRORS);
-  job.reportAt(303, "a", 3, "x");
+  job.reportAt(WARN_NO_SPACE_BEFORE_INSTRUCTION, "a", 3, "x");
   EXPECT_EQ(job.status, STATUS_ERRORS);
   EXPECT_EQ(job.errorCount, 1);
   EXPECT_EQ(job.warningCount, 2);
@@ -65,8 +65,8 @@ TEST(Diagnostics, StatusRisesButNeverFalls) {
 TEST(Diagnostics, AbortedStatusIsNotChangedByReports) {
   TestJob job;
   job.status = STATUS_FILE_ERROR;
-  job.reportAt(201, "a", 1, "x");
-  job.reportAt(302, "a", 1, "x");
+  job.reportAt(ERR_LABEL_NOT_DEFINED, "a", 1, "x");
+  job.reportAt(WARN_DUPLICATE_LABEL, "a", 1, "x");
   EXPECT_EQ(job.status, STATUS_FILE_ERROR);
   EXPECT_EQ(job.errorCount, 1);
 }

@@ -34,6 +34,16 @@ TEST(OutputImage, ReadsTheRestFromThePositionAndEndsThere) {
   EXPECT_TRUE(image.readRest().empty());
 }
 
+// A write past the largest image stops before anything is allocated for it.
+TEST(OutputImage, RefusesToGrowPastItsLargestLength) {
+  OutputImage image;
+  image.writeByte(1);
+  image.seek(OutputImage::MAX_LENGTH);
+  EXPECT_THROW(image.writeByte(2), ImageTooLarge);
+  EXPECT_THROW(image.writeLowBytes(0x0102, 2), ImageTooLarge);
+  EXPECT_EQ(image.length(), 1u);
+}
+
 // The room that is made in advance holds no bytes yet; a gap that a seek past the
 // end leaves reads as zeros, also where a byte was written and then handed over.
 TEST(OutputImage, RoomMadeInAdvanceHoldsNoBytes) {

@@ -38,6 +38,9 @@ const ExampleFile EXAMPLES[] = {
     {"ti86-dorun/hello.asm", "hello.86P", CALC_TI86, 0x12, "hello", 71},
     {"ti83plus/hello.asm", "hello.8xp", CALC_TI83P, 0x06, "HELLO", 72},
     {"ti82/hello.asm", "hello.82p", CALC_TI82, 0x06, "\xDChello", 70},
+    {"ti73/hello.asm", "hello.73p", CALC_TI73, 0x06, "HELLO", 70},
+    {"ti83/hello.asm", "hello.83p", CALC_TI83, 0x06, "HELLO", 70},
+    {"ti85/hello.asm", "hello.85s", CALC_TI85, 0x0C, "hello", 68},
 };
 
 // This test program is built with the writers, not with quarn; quarn must have

@@ -1,0 +1,14 @@
+#include "job/OutputGuard.h"
+
+#include "job/AssemblyJob.h"
+
+bool mayWriteOutput(AssemblyJob& job, const std::string& path) {
+  if (!job.inputFiles.holds(path)) {
+    return true;
+  }
+  job.console->print("Cannot create file " + path + ": it is an input of this run\n");
+  if (job.status < STATUS_ERRORS) {
+    job.status = STATUS_ERRORS;
+  }
+  return false;
+}

@@ -1,0 +1,35 @@
+// knot: the image as a TI-83 assembly program (.83p). Send(9prgmNAME copies a
+// protected program's bytes to $9327 and runs them as machine code, and the
+// TI-83 shells know their own programs by the header the source begins with;
+// so the image is stored unchanged, with no token in front of it.
+#include "job/PluginInterface.h"
+#include "plugins/common/PlainWriter.h"
+#include "plugins/common/PluginMessages.h"
+
+namespace {
+
+constexpr const char* DESCRIPTION = "Ti-83 assembly program (.83p) file";
+constexpr std::string_view ABOUT_CAPTION = "About knot.so";
+constexpr std::string_view ABOUT_TEXT =
+    "Ti-83 assembly program (.83p) file export\nVintrel plugin\nWritten by the quarn developers";
+
+constexpr calcfile::PlainWriterFormat FORMAT{
+    .family = calcfile::Family::Ti83,
+    .extension = ".83p",
+    .comment = "TI-83 assembly program created with quarn",
+    .typeId = 0x06,  // protected program: the calculator's editor leaves it alone
+    .nameFor = calcfile::upperCaseTitleName,
+    .names = calcfile::PROGRAM_MENU_NAMES,
+    .variableDataFor = calcfile::unchangedImageData,
+};
+
+}  // namespace
+
+QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
+                                     char* extension) {
+  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
+}
+
+QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
+
+QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
