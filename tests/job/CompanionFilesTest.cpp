@@ -175,4 +175,17 @@ TEST(GnuDiagnostics, NameTheFileAsTheUserOpensIt) {
   EXPECT_NE(outcome.out.find("Assembly complete - 1 error(s), 1 warning(s)"), std::string::npos);
 }
 
+// A file outside the folder the run began in is named by its full path, which
+// opens it from there as well.
+TEST(GnuDiagnostics, NameAFileOutsideTheWorkingFolderByItsFullPath) {
+  TempDir dir;
+  dir.write("src/main.asm", " jp nowhere\n");
+  fs::create_directories(dir.path() / "build");
+  RunSettings settings = shippedSettings();
+  settings.gnuDiagnostics = true;
+  const Outcome outcome = runFrom(dir.path() / "build", "../src/main.asm", settings);
+  EXPECT_EQ(outcome.err, (fs::canonical(dir.path()) / "src/main.asm").string() +
+                             ":1: error: Label not defined: \"nowhere\" [#201]\n");
+}
+
 }  // namespace
