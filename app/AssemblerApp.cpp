@@ -5,6 +5,7 @@
 #include "app/InstallLayout.h"
 #include "app/UsageText.h"
 #include "app/Version.h"
+#include "app/WriterChoice.h"
 #include "job/ProgramExit.h"
 #include "job/RunJob.h"
 #include "platform/FileSystem.h"
@@ -22,6 +23,13 @@ int rejectCommandLine(const CommandLine& commandLine) {
   }
   writeOut(USAGE_TEXT);
   return EXIT_CANNOT_RUN;
+}
+
+// With -o and no plug-in named, the file's extension must name the writer; a
+// file no writer makes is refused before anything is assembled.
+bool outputNeedsAWriter(const CommandLine& commandLine, const AssemblerSettings& settings) {
+  return !commandLine.symbolOutput && !commandLine.hexOutput && !commandLine.pluginGiven &&
+         !commandLine.outputPath.empty() && !writerForOutputFile(commandLine.outputPath, settings.pluginName);
 }
 
 int showInformation(const CommandLine& commandLine) {
@@ -44,8 +52,14 @@ std::unique_ptr<AssemblyJob> AssemblerApp::createJob(const CommandLine& commandL
   if (commandLine.hexOutput) {
     return std::make_unique<HexListingJob>(settings.optionFlags, nullptr);
   }
-  const std::string& pluginName = commandLine.pluginGiven ? commandLine.pluginArg : settings.pluginName;
-  return std::make_unique<PluginOutputJob>(settings.optionFlags, pluginName, nullptr);
+  const std::optional<std::string> writerOfFile =
+      commandLine.outputPath.empty() ? std::nullopt : writerForOutputFile(commandLine.outputPath, settings.pluginName);
+  const std::string pluginName = commandLine.pluginGiven ? commandLine.pluginArg
+                                 : writerOfFile          ? *writerOfFile
+                                                         : settings.pluginName;
+  auto job = std::make_unique<PluginOutputJob>(settings.optionFlags, pluginName, nullptr);
+  job->checkPluginFirst = commandLine.pluginGiven || writerOfFile.has_value();
+  return job;
 }
 
 RunSettings AssemblerApp::runSettingsFor(const CommandLine& commandLine, const AssemblerSettings& settings) {
@@ -79,6 +93,12 @@ int AssemblerApp::main(std::span<const std::string_view> arguments) {
   }
   if (commandLine.helpWanted || commandLine.versionWanted) {
     return showInformation(commandLine);
+  }
+  if (outputNeedsAWriter(commandLine, settings_)) {
+    std::fputs(("quarn: no writer is chosen by the extension of " + commandLine.outputPath +
+                "; name one with -p\n").c_str(),
+               stderr);
+    return EXIT_CANNOT_RUN;
   }
   try {
     const JobStatus status = runJob(JobRequest{createJob(commandLine, settings_), commandLine.sourcePath,

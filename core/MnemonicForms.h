@@ -18,9 +18,9 @@
 // a list of the forms that may fit it, in table order, so the first form of the
 // list that fits is still the one the table lists first.
 //
-// Measured gain: trying only the forms of the text's list instead of every form
-// of the table in order costs 23.0M instead of 56.0M instructions on the 20,000-line
-// benchmark file, and the whole run 2.4 times less time.
+// Measured gain: with one list per mnemonic, all of its forms in table order, a
+// 33,000-line generated file takes 97.1M instead of 48.8M instructions
+// (cachegrind), and a 200,000-line one 13% more CPU time (medians of 15 runs).
 class MnemonicForms {
 public:
   // The forms in table order; the entries must outlive this object.

@@ -1,28 +1,17 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string_view>
 
 #include "base/CharClass.h"
-#include "core/ChainedHashMap.h"
 
 class AssemblyJob;
 
-// Copies text to `out`, upper-cased when foldCase, and feeds every character it
-// writes to `hash`; returns the hash. The hash loop is serial anyway, so the case
-// is folded by a table load.
-inline StringHash writeKeyPart(std::string_view text, bool foldCase, char* out, StringHash hash) {
-  for (const char c : text) {
-    const char written = foldCase ? toUpper(c) : c;
-    hash = hash.after(static_cast<unsigned char>(written));
-    *out++ = written;
-  }
-  return hash;
-}
-
+// Copies text to `out`, upper-cased when foldCase.
 inline void writeKeyPart(std::string_view text, bool foldCase, char* out) {
-  writeKeyPart(text, foldCase, out, StringHash{});
+  for (const char c : text) {
+    *out++ = foldCase ? toUpper(c) : c;
+  }
 }
 
 // How a name as written becomes its key in the symbol map: a local label (one that
@@ -37,15 +26,13 @@ struct SymbolKeyRule {
 
   bool isLocal(std::string_view name) const { return !name.empty() && name.front() == localLabelChar; }
   std::size_t lengthOf(std::string_view name) const { return (isLocal(name) ? moduleName.size() : 0) + name.size(); }
-  // Writes the lengthOf(name) characters of the key to `out` and returns the key's
-  // hash in the symbol map, worked out on the way.
-  std::uint32_t write(std::string_view name, char* out) const {
-    StringHash hash;
+  // Writes the lengthOf(name) characters of the key to `out`.
+  void write(std::string_view name, char* out) const {
     if (isLocal(name)) {
-      hash = writeKeyPart(moduleName, foldCase, out, hash);
+      writeKeyPart(moduleName, foldCase, out);
       out += moduleName.size();
     }
-    return writeKeyPart(name, foldCase, out, hash).value();
+    writeKeyPart(name, foldCase, out);
   }
 };
 

@@ -12,7 +12,8 @@ void passOnePlugin(const DirectiveLine& line) {
     return;
   }
   line.job.pluginFile.assign(name);
-  line.job.pluginFromSource = true;
+  line.job.pluginDirective =
+      SourcePlace{line.job.source->fileNameOf(line.lineIndex), line.job.source->lineNumberOf(line.lineIndex)};
 }
 
 // The parser prints its own line about a rejected entry; the directive adds the

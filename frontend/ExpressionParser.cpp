@@ -414,26 +414,27 @@ std::uint32_t ExpressionParser::valueOfName(std::size_t end) {
   const std::string_view name = slice(text_, pos_, end);
   pos_ = end;
   if (job_.symbols) {
-    const HashedKey key = symbolKey(name);
-    if (const Symbol* symbol = std::as_const(*job_.symbols).find(key.text, key.hash)) {
+    const std::string_view key = symbolKey(name);
+    if (const Symbol* symbol = std::as_const(*job_.symbols).find(key)) {
       return symbol->value;
     }
-    job_.symbols->tryEmplace(key.text, key.hash, Symbol{SYM_EQUATE, 0});
+    job_.symbols->tryEmplace(key, Symbol{SYM_EQUATE, 0});
   }
   fail(ERR_LABEL_NOT_DEFINED, job_.qualifyLocalLabel(name));
   return 0;
 }
 
-// Keys that fit are built in the array and hashed in the same pass.
-ExpressionParser::HashedKey ExpressionParser::symbolKey(std::string_view name) {
+// Keys that fit are built in the parser's own buffer, which costs no string
+// operations; a longer one goes to the parser's growing string.
+std::string_view ExpressionParser::symbolKey(std::string_view name) {
   const SymbolKeyRule rule = symbolKeyRuleOf(job_);
   const std::size_t length = rule.lengthOf(name);
   if (length > keyBuffer_.size()) {
     job_.buildSymbolKey(name, longKey_);
-    return {longKey_, SymbolMap::hash(longKey_)};
+    return longKey_;
   }
-  const std::uint32_t hash = rule.write(name, keyBuffer_.data());
-  return {{keyBuffer_.data(), length}, hash};
+  rule.write(name, keyBuffer_.data());
+  return {keyBuffer_.data(), length};
 }
 
 // Only the first error of an evaluation is reported; it also stops every level.

@@ -35,12 +35,8 @@ private:
   std::uint32_t parseCharacterConstant();
   std::size_t nameEnd() const;
   std::uint32_t valueOfName(std::size_t end);
-  // A name's key in the symbol map and the key's hash there.
-  struct HashedKey {
-    std::string_view text;
-    std::uint32_t hash;
-  };
-  HashedKey symbolKey(std::string_view name);
+  // A name's key in the symbol map.
+  std::string_view symbolKey(std::string_view name);
 
   bool startsName(char c) const { return isLetter(c) || c == '_' || c == localLabelChar_; }
   bool isNameChar(char c) const { return isWordChar(c) || c == localLabelChar_; }

@@ -37,13 +37,11 @@ public:
         console_(*job.console),
         macros_(macros),
         reader_(path, *job.console),
-        backslashes_(reader_.searchFor('\\')),
         expander_(macros, [this](DiagnosticCode code, std::string_view macroName) { report(code, macroName); }) {
     ++job_.fileCount;
     job_.inputFiles.record(reader_.fullPath());
     fileIndex_ = static_cast<std::uint32_t>(job_.source->addFile(reader_.fullPath()));
     job_.source->expect(reader_.length(), reader_.lineCount());
-    followNameStarts();
   }
 
   void run() {
@@ -74,13 +72,12 @@ private:
     // Definitions and the name tests see the line before expansion, so that they
     // name the macros themselves.
     if (isDirectiveLine(line) && handleRawDirective(line)) {
-      followNameStarts();
       return;
     }
     // Expansion runs in inactive blocks too: the #IF, #ELSE and #ENDIF found there
     // are seen through it, and so are its diagnostics. Most lines call no macro and
     // are taken as they were read.
-    const bool unchanged = line.size() < BoundedLine::CAPACITY && !mayCallAMacro(line);
+    const bool unchanged = expander_.leavesUnchanged(line);
     if (!unchanged) {
       expander_.expand(line, expanded_);
     }
@@ -93,42 +90,10 @@ private:
       ended_ = true;
     } else if (isDirectiveLine(text)) {
       handleExpandedDirective(splitFirstWord(text));
-      followNameStarts();
     } else if (job_.status > STATUS_ERRORS) {
       ended_ = true;
     } else if (blocks_.active()) {
       writeStatements(unchanged ? read : std::string_view{});
-    }
-  }
-
-  // Whether expanding the line just read may change it. While all macro names start
-  // alike (the built-in names do), that character is searched for through the
-  // file's text rather than line by line: each of its occurrences, in a word like
-  // "scan_1" or not, then costs one search in all.
-  bool mayCallAMacro(std::string_view line) {
-    if (!nameStarts_) {
-      return !macros_.nameStarts().empty() && !expander_.leavesUnchanged(line);
-    }
-    for (std::size_t position = reader_.nextInLastPiece(*nameStarts_, 0); position < line.size();
-         position = reader_.nextInLastPiece(*nameStarts_, position + 1)) {
-      if (expander_.mayCallAt(line, position)) {
-        return true;
-      }
-    }
-    return false;
-  }
-
-  // Sets up the search for the character all macro names start with, or drops it
-  // when they do not all start alike. The names change only with a directive
-  // (a definition, a removal, or those of an included file), so this is done once
-  // at the start and again after each directive line rather than for every line.
-  void followNameStarts() {
-    const std::string_view starts = macros_.nameStarts();
-    if (starts.size() != 1) {
-      nameStarts_.reset();
-    } else if (!nameStarts_ || nameStartChar_ != starts.front()) {
-      nameStartChar_ = starts.front();
-      nameStarts_.emplace(reader_.searchFor(nameStartChar_));
     }
   }
 
@@ -239,7 +204,7 @@ private:
   // Otherwise the line ends are counted in the text itself, so that one that came
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
-    if (!read.empty() && !reader_.lastPieceMayHold(backslashes_)) {
+    if (!read.empty() && read.find('\\') == std::string_view::npos) {
       job_.source->writeLine(read);
       job_.source->addLine(fileIndex_, reader_.lineNumber());
       return;
@@ -265,9 +230,6 @@ private:
   ConsoleSink& console_;  // asked about every line; the job keeps it for the whole run
   MacroTable& macros_;
   SourceLineReader reader_;
-  NextOccurrence backslashes_;  // statement separators in the file's text
-  std::optional<NextOccurrence> nameStarts_;  // while all macro names start with nameStartChar_
-  char nameStartChar_ = 0;
   MacroExpander expander_;
   ConditionalBlocks blocks_;
   BoundedLine expanded_;

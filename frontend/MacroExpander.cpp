@@ -33,6 +33,13 @@ bool MacroExpander::mayCallAMacro(std::string_view line) const {
   return false;
 }
 
+// Whether a call may start at `position` of the line: a word starts there that
+// may name a macro.
+bool MacroExpander::mayCallAt(std::string_view line, std::size_t position) const {
+  return (position == 0 || !isWordChar(line[position - 1])) &&
+         macros_.mayName(slice(line, position, wordEnd(line, position)));
+}
+
 // Where the next character that starts a macro name stands, or the line's size.
 // When all names start alike (the built-in names do), that one character is
 // searched for directly.

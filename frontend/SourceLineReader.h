@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/NextOccurrence.h"
 #include "frontend/TextBuffer.h"
 
 class ConsoleSink;
@@ -29,7 +28,7 @@ public:
   // "Error opening file <path>" on the console (ProgramExit); one that cannot be
   // read throws FileError.
   SourceLineReader(const std::string& path, ConsoleSink& console);
-  // Searches through the text point into it.
+  // The lines handed out point into the text.
   SourceLineReader(const SourceLineReader&) = delete;
   SourceLineReader& operator=(const SourceLineReader&) = delete;
 
@@ -40,16 +39,6 @@ public:
   std::size_t length() const { return content_.size(); }
   std::size_t lineCount() const;
 
-  // A search for a character through the file's text, and whether the line read
-  // last may hold it. Cutting a comment or a long line only ever takes characters
-  // away, so "may" errs only towards yes.
-  NextOccurrence searchFor(char c) const { return NextOccurrence(content_.view(), c, pieceStart_); }
-  bool lastPieceMayHold(NextOccurrence& search) const { return search.within(pieceStart_, position_); }
-  // Where the line read last may next hold the character at or after `from`, counted
-  // from the line's start; the piece's length when it does not.
-  std::size_t nextInLastPiece(NextOccurrence& search, std::size_t from) const {
-    return search.firstWithin(pieceStart_ + from, position_) - pieceStart_;
-  }
   std::string_view fileName() const;
   int lineNumber() const { return lineNumber_; }
 
@@ -60,8 +49,6 @@ private:
 
   TextBuffer content_;
   std::size_t position_ = 0;
-  std::size_t pieceStart_ = 0;                 // where the line read last began in the text
-  std::optional<NextOccurrence> semicolons_;   // made once the text is read
   std::string fullPath_;
   int lineNumber_ = 0;
   std::array<char, MAX_READ + 1> lastLine_{};  // a last line that needs its line end added

@@ -24,6 +24,19 @@
 
 class MacroTable;
 
+// A line of a source file.
+struct SourcePlace {
+  std::string fileName;
+  int line = 0;
+};
+
+// The main output once it has been written, as the summary names it.
+struct WrittenFile {
+  std::string path;       // absolute: a listing and a make rule go beside it
+  std::string shownName;  // as the user would open it from where quarn was started
+  std::uint64_t size = 0;
+};
+
 // One assembly of one source file. Every stage is an operation of the job and all
 // state that the stages share lives in its fields. The variants differ only in
 // their pass sequence (run) and their output step (writeOutput).
@@ -58,7 +71,8 @@ public:
   void raiseStatus(JobStatus atLeast);
   void reportAt(DiagnosticCode code, std::string_view fileName, int line, DiagnosticArg arg = {});
   void report(DiagnosticCode code, int lineIndex, DiagnosticArg arg = {});
-  // A line that tells how far the run has got; left out when the run is quiet.
+  // A line that only tells the user how the run goes (the progress, the file
+  // written); left out when the run is quiet.
   void printProgress(std::string_view text);
 
   // Expressions: the low 16 bits of the value; nullopt stands for a missing operand.
@@ -100,15 +114,15 @@ public:
   std::int32_t optionFlags;
   const char* predefinedNames;
   std::string pluginFile;
-  bool pluginFromSource = false;  // set by .PLUGIN: such names are only looked up next to the program
+  // Where .PLUGIN named pluginFile, if it did: such names are only looked up next
+  // to the program, and a missing one is reported with this place.
+  std::optional<SourcePlace> pluginDirective;
   std::string moduleName;
   char localLabelChar = '@';
   std::string displayPath;  // the source path as given on the command line
   // The current directory when the run began: paths shown to the user are given
   // from there, so that they open the file from where the user works.
   std::string invocationDirectory;
-  // The main output's file once it is written; a listing and a make rule go beside it.
-  std::string writtenFile;
   std::vector<std::string> binaryFiles;  // read by .INCBIN, in the order first read
 
   // Entries live at stable addresses: LineRecord::entry points into the table
@@ -136,6 +150,7 @@ public:
   std::int32_t openFiles = 0;  // preprocessor: the main file and the includes being read inside it
   std::int32_t codeBytes = 0;
   std::int32_t dataBytes = 0;
+  std::optional<WrittenFile> writtenOutput;  // named after the summary
 
   // Pass 1: counts the bytes an instruction or a data directive will write.
   // Throws ImageTooLarge when the image would outgrow OutputImage::MAX_LENGTH.
@@ -189,7 +204,12 @@ public:
 class PluginOutputJob : public ImageJob {
 public:
   PluginOutputJob(std::int32_t optionFlags, const std::string& pluginName, const char* predefinedNames);
+  void run(const std::string& sourcePath) override;
   void writeOutput(const std::string& sourcePath, OutputImage& image) override;
+
+  // The user chose the plug-in (-p, or the -o file's extension), so a missing one
+  // is worth finding out before assembling rather than after.
+  bool checkPluginFirst = false;
 };
 
 #include "job/GuardStage.h"

@@ -10,16 +10,16 @@
 namespace {
 
 // The companion files sit beside the main output and take its name, so they may
-// meet a file of the run: a source named prog.lst (which writeTextOutput refuses,
+// meet a file of the run: a source named prog.lst (which writeTextFile refuses,
 // as it refuses every input), or the main output itself named prog.d.
 void writeCompanion(AssemblyJob& job, std::string_view extension, std::string_view text) {
-  const std::string path = outputPathFor(job.writtenFile, extension);
-  if (path == job.writtenFile) {
+  const std::string path = outputPathFor(job.writtenOutput->path, extension);
+  if (path == job.writtenOutput->path) {
     job.console->print("Cannot create file " + path + ": it is the main output of this run\n");
     job.raiseStatus(STATUS_ERRORS);
     return;
   }
-  writeTextOutput(job, path, text);
+  writeTextFile(job, path, text);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ std::string AssemblyJob::pathForUser(const std::string& path) const {
 }
 
 void AssemblyJob::writeCompanionFiles(std::span<const std::uint8_t> image) {
-  if (writtenFile.empty()) {
+  if (!writtenOutput) {
     return;
   }
   if (settings().listingWanted) {

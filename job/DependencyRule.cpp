@@ -40,7 +40,7 @@ std::vector<std::string> filesRead(const AssemblyJob& job) {
 
 std::string dependencyRule(const AssemblyJob& job) {
   const std::vector<std::string> files = filesRead(job);
-  std::string rule = escapedForMake(job.pathForUser(job.writtenFile)) + ":";
+  std::string rule = escapedForMake(job.pathForUser(job.writtenOutput->path)) + ":";
   for (const std::string& file : files) {
     rule += " \\\n  " + file;
   }

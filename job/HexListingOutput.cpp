@@ -62,7 +62,8 @@ HexListingJob::HexListingJob(std::int32_t optionFlags, const char* predefinedNam
 }
 
 void HexListingJob::writeOutput(const std::string& sourcePath, OutputImage& image) {
-  const std::string path = outputPathFor(sourcePath, ".txt");
+  const OutputTarget target = mainOutputTarget(*this, sourcePath, ".txt");
+  const std::string& path = target.path;
   // The byte counts are those pass 1 computed, not the image's length.
   const std::int64_t total = std::int64_t{codeBytes} + dataBytes;
   const std::string header =
@@ -73,7 +74,5 @@ void HexListingJob::writeOutput(const std::string& sourcePath, OutputImage& imag
   const std::size_t length = header.size() + listedLength(bytes.size());
   const auto text = std::make_unique_for_overwrite<char[]>(length + 1);
   writeBytes(std::copy(header.begin(), header.end(), text.get()), bytes);
-  if (writeTextOutput(*this, path, {text.get(), length})) {
-    writtenFile = path;
-  }
+  writeTextOutput(*this, target, {text.get(), length});
 }

@@ -7,8 +7,6 @@ bool mayWriteOutput(AssemblyJob& job, const std::string& path) {
     return true;
   }
   job.console->print("Cannot create file " + path + ": it is an input of this run\n");
-  if (job.status < STATUS_ERRORS) {
-    job.status = STATUS_ERRORS;
-  }
+  job.raiseStatus(STATUS_ERRORS);
   return false;
 }

@@ -1,5 +1,7 @@
 #include "job/OutputNames.h"
 
+#include "job/AssemblyJob.h"
+
 #include "platform/FileSystem.h"
 
 std::string basePathOf(const std::string& sourcePath) {
@@ -12,4 +14,11 @@ std::string basePathOf(const std::string& sourcePath) {
 
 std::string outputPathFor(const std::string& sourcePath, std::string_view extension) {
   return basePathOf(sourcePath) + std::string(extension);
+}
+
+OutputTarget mainOutputTarget(const AssemblyJob& job, const std::string& sourcePath, std::string_view extension) {
+  if (!job.settings().outputPath.empty()) {
+    return {job.settings().outputPath, job.settings().outputName};
+  }
+  return {outputPathFor(sourcePath, extension), outputPathFor(job.displayPath, extension)};
 }

@@ -53,6 +53,9 @@ void AssemblyJob::printSummary() {
     default:
       console->print("Assembly complete - " + std::to_string(errorCount) + " error(s), " +
                      std::to_string(warningCount) + " warning(s)\n");
+      if (writtenOutput) {
+        printProgress("Wrote " + writtenOutput->shownName + " (" + std::to_string(writtenOutput->size) + " bytes)\n");
+      }
       break;
   }
 }

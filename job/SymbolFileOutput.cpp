@@ -26,8 +26,5 @@ void SymbolFileJob::writeOutput(const std::string& sourcePath) {
   if (exportSymbols) {
     exportSymbols->forEach([&](std::string_view name, const Symbol& symbol) { appendAssignment(text, name, symbol.value); });
   }
-  const std::string path = outputPathFor(sourcePath, ".inc");
-  if (writeTextOutput(*this, path, text)) {
-    writtenFile = path;
-  }
+  writeTextOutput(*this, mainOutputTarget(*this, sourcePath, ".inc"), text);
 }

@@ -7,7 +7,7 @@
 #include "job/AssemblyJob.h"
 #include "job/OutputGuard.h"
 
-bool writeTextOutput(AssemblyJob& job, const std::string& path, std::string_view text) {
+bool writeTextFile(AssemblyJob& job, const std::string& path, std::string_view text) {
   if (!mayWriteOutput(job, path)) {
     return false;
   }
@@ -18,4 +18,10 @@ bool writeTextOutput(AssemblyJob& job, const std::string& path, std::string_view
     return false;
   }
   return true;
+}
+
+void writeTextOutput(AssemblyJob& job, const OutputTarget& target, std::string_view text) {
+  if (writeTextFile(job, target.path, text)) {
+    job.writtenOutput = WrittenFile{target.path, target.shownName, text.size()};
+  }
 }

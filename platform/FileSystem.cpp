@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -69,6 +71,36 @@ std::string pathFrom(const std::string& directory, const std::string& path) {
     return path.substr(directory.size());
   }
   return path[directory.size()] == '/' ? path.substr(directory.size() + 1) : path;
+}
+
+std::optional<std::string> createPrivateDirectory(const std::string& parent) {
+  std::string pattern = joinPath(parent, ".quarn-XXXXXX");
+  if (mkdtemp(pattern.data()) == nullptr) {
+    return std::nullopt;
+  }
+  return pattern;
+}
+
+void removeDirectory(const std::string& directory) {
+  std::error_code error;
+  fs::remove_all(directory, error);
+}
+
+bool moveFile(const std::string& from, const std::string& to) {
+  std::error_code error;
+  fs::rename(from, to, error);
+  return !error;
+}
+
+std::vector<std::string> fileNamesIn(const std::string& directory) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (fs::directory_iterator entry(directory, error), end; !error && entry != end; entry.increment(error)) {
+    if (entry->is_regular_file(error)) {
+      names.push_back(entry->path().filename().string());
+    }
+  }
+  return names;
 }
 
 std::size_t nameStart(const std::string& path) {

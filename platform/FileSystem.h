@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The file and directory services quarn needs from the operating system.
 namespace platform {
@@ -25,6 +26,17 @@ std::string joinPath(const std::string& directory, const std::string& name);
 // The path as seen from directory: relative when it lies inside directory, else
 // as it stands, so that it still names the same file from there.
 std::string pathFrom(const std::string& directory, const std::string& path);
+// A new folder inside `parent` under a name no other file has, readable by this
+// user only; nullopt when it cannot be made.
+std::optional<std::string> createPrivateDirectory(const std::string& parent);
+// Removes the folder and everything in it; what cannot be removed stays.
+void removeDirectory(const std::string& directory);
+// Renames a file onto `to` in one step, replacing a file of that name; false when
+// it cannot (for example across file systems).
+bool moveFile(const std::string& from, const std::string& to);
+// The names of the regular files in a folder, in no particular order; empty when
+// the folder cannot be read.
+std::vector<std::string> fileNamesIn(const std::string& directory);
 
 // Position just after the last '/' or '\' of path (0 when there is none).
 std::size_t nameStart(const std::string& path);

@@ -1,9 +1,9 @@
 // dunlin: the image as a TI-73 assembly program (.73p). The TI-73's shells find
 // their programs among the protected programs by the header the source begins
 // with, so the image is stored unchanged.
-#include "job/PluginInterface.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
+#include "plugins/common/WriterExports.h"
 
 namespace {
 
@@ -24,11 +24,5 @@ constexpr calcfile::PlainWriterFormat FORMAT{
 
 }  // namespace
 
-QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                     char* extension) {
-  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
-}
-
-QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
-
-QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
+QUARN_WRITER_EXPORTS(, calcfile::savePlainVariableFile, FORMAT, DESCRIPTION,
+                     calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT))

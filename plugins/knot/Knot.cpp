@@ -2,9 +2,9 @@
 // protected program's bytes to $9327 and runs them as machine code, and the
 // TI-83 shells know their own programs by the header the source begins with;
 // so the image is stored unchanged, with no token in front of it.
-#include "job/PluginInterface.h"
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
+#include "plugins/common/WriterExports.h"
 
 namespace {
 
@@ -25,11 +25,5 @@ constexpr calcfile::PlainWriterFormat FORMAT{
 
 }  // namespace
 
-QUARN_PLUGIN_EXPORT int SavePrgmFile(const unsigned char* image, std::uint32_t length, const char* basePath,
-                                     char* extension) {
-  return calcfile::savePlainVariableFile(FORMAT, image, length, basePath, extension);
-}
-
-QUARN_PLUGIN_EXPORT const char* GetPluginDescription() { return DESCRIPTION; }
-
-QUARN_PLUGIN_EXPORT int About() { return calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT); }
+QUARN_WRITER_EXPORTS(, calcfile::savePlainVariableFile, FORMAT, DESCRIPTION,
+                     calcfile::showAbout(ABOUT_CAPTION, ABOUT_TEXT))

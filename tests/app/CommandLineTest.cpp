@@ -150,6 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
                     VariantCase{{"-p", "tern.x86", "prog.asm"}, &typeid(PluginOutputJob), "tern.x86"},
                     VariantCase{{"-p", "tern.plugin", "prog.asm"}, &typeid(PluginOutputJob), "tern.plugin.so"},
                     VariantCase{{"-p", "ab", "prog.asm"}, &typeid(PluginOutputJob), "ab.so"},
+                    VariantCase{{"-o", "out/game.8xp", "prog.asm"}, &typeid(PluginOutputJob), "plover.so"},
+                    VariantCase{{"-p", "heron", "-o", "game.8xp", "prog.asm"}, &typeid(PluginOutputJob), "heron.so"},
+                    VariantCase{{"-o", "game.86p", "prog.asm"}, &typeid(PluginOutputJob), "curlew.so"},
+                    VariantCase{{"-o", "game.73p", "prog.asm"}, &typeid(PluginOutputJob), "dunlin.so"},
                     VariantCase{{"-h", "-p", "tern", "prog.asm"}, &typeid(HexListingJob), ""},
                     VariantCase{{"-s", "-h", "-p", "tern", "prog.asm"}, &typeid(SymbolFileJob), ""}));
 

@@ -40,7 +40,7 @@ TEST(TableDirectives, PluginNameIsTrimmed) {
     DirectiveHarness run({line});
     run.passOne();
     EXPECT_EQ(run.job.pluginFile, "plover") << line;
-    EXPECT_TRUE(run.job.pluginFromSource);
+    EXPECT_TRUE(run.job.pluginDirective.has_value());
     EXPECT_FALSE(run.marked(0));
     EXPECT_TRUE(run.diagnosticCodes().empty());
   }

@@ -17,7 +17,8 @@ TEST(ExampleProgram, AssemblesCleanlyIntoACalculatorFile) {
   TempDir dir;
   fs::copy_file(EXAMPLE, dir.path() / "hello86.asm");
   const QuarnRun run = runQuarn({"hello86.asm"}, dir.path());
-  EXPECT_EQ(run.out, "Assembling hello86.asm\nFirst pass...\nSecond pass...\n" + CLEAN_SUMMARY);
+  EXPECT_EQ(run.out, "Assembling hello86.asm\nFirst pass...\nSecond pass...\n" + CLEAN_SUMMARY +
+                         wroteLine("hello86.86p", dir.path() / "hello86.86p"));
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(fs::exists(dir.path() / "hello86.86p"));
 }
@@ -40,7 +41,8 @@ TEST(ExampleProgram, ANameTheCalculatorCutsIsToldOnStandardError) {
   TempDir dir;
   fs::copy_file(EXAMPLE, dir.path() / "countdowntimer.asm");
   const QuarnRun run = runQuarn({"countdowntimer.asm"}, dir.path());
-  EXPECT_EQ(run.out, "Assembling countdowntimer.asm\nFirst pass...\nSecond pass...\n" + CLEAN_SUMMARY);
+  EXPECT_EQ(run.out, "Assembling countdowntimer.asm\nFirst pass...\nSecond pass...\n" + CLEAN_SUMMARY +
+                         wroteLine("countdowntimer.86p", dir.path() / "countdowntimer.86p"));
   EXPECT_EQ(run.err, "Warning: " + (dir.path() / "countdowntimer.86p").string() +
                          ": the calculator name is \"countdow\", cut from \"countdowntimer\" to 8 characters\n");
   EXPECT_EQ(run.exitStatus, 0);
@@ -56,7 +58,7 @@ TEST(SymbolFileRun, ListsLabelsAndEquatesWithoutAssembling) {
             "far: jr $+200\n");
   const QuarnRun run = runQuarn({"-s", "defs.asm"}, dir.path());
   // Pass 2 never runs, so the relative jump out of reach is not found.
-  EXPECT_EQ(run.out, "First pass...\n" + CLEAN_SUMMARY);
+  EXPECT_EQ(run.out, "First pass...\n" + CLEAN_SUMMARY + wroteLine("defs.inc", dir.path() / "defs.inc"));
   EXPECT_EQ(run.exitStatus, 0);
   const std::string symbols = readText(dir.path() / "defs.inc");
   EXPECT_NE(symbols.find("count = $000a\n"), std::string::npos) << symbols;

@@ -104,7 +104,8 @@ TEST(DirectiveListing, MessageComesBetweenThePasses) {
   const AssembledSource result = assembleHex(dir, " nop\n .message\n .message done\n");
   EXPECT_EQ(result.run.out,
             "Assembling prog.asm\nFirst pass...\n\ndone\nSecond pass...\n"
-            "Assembly complete - 0 error(s), 0 warning(s)\n");
+            "Assembly complete - 0 error(s), 0 warning(s)\n" +
+                wroteLine("prog.txt", dir.path() / "prog.txt"));
 }
 
 }  // namespace

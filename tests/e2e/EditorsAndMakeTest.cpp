@@ -120,4 +120,18 @@ TEST(DependencyFile, MakesMakeRebuildWhenAnIncludeChanges) {
   EXPECT_EQ(runProgram("make", {"-q", quarn}, dir.path()).exitStatus, 0);
 }
 
+// The listing and the rule go beside the file -o names, under its name; the
+// summary's last line still names the program.
+TEST(CompanionFiles, GoBesideTheFileOutputNames) {
+  TempDir dir;
+  dir.write("src/game.asm", " ret\n");
+  fs::create_directories(dir.path() / "out");
+  const QuarnRun run = runQuarn({"-l", "-M", "-o", "out/demo.8xp", "src/game.asm"}, dir.path());
+  ASSERT_EQ(run.exitStatus, 0) << run.out;
+  EXPECT_NE(run.out.find("Wrote out/demo.8xp ("), std::string::npos) << run.out;
+  EXPECT_EQ(readText(dir.path() / "out/demo.lst").substr(0, 16), "src/game.asm:1  ");
+  EXPECT_EQ(readText(dir.path() / "out/demo.d").substr(0, 14), "out/demo.8xp: ");
+  EXPECT_FALSE(fs::exists(dir.path() / "src/game.lst"));
+}
+
 }  // namespace

@@ -15,7 +15,8 @@ TEST(ExitStatus, CleanAssemblyIsZero) {
   dir.write("prog.asm", " nop\n");
   const QuarnRun run = runQuarn({"-h", "prog.asm"}, dir.path());
   EXPECT_EQ(run.out,
-            "Assembling prog.asm\nFirst pass...\nSecond pass...\nAssembly complete - 0 error(s), 0 warning(s)\n");
+            "Assembling prog.asm\nFirst pass...\nSecond pass...\nAssembly complete - 0 error(s), 0 warning(s)\n" +
+                wroteLine("prog.txt", dir.path() / "prog.txt"));
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(fs::exists(dir.path() / "prog.txt"));
 }

@@ -43,3 +43,7 @@ QuarnRun runProgram(const std::string& program, const std::vector<std::string>& 
 QuarnRun runQuarn(const std::vector<std::string>& arguments, const std::filesystem::path& workingDirectory) {
   return runProgram(quarnBinary(), arguments, workingDirectory);
 }
+
+std::string wroteLine(const std::string& shownName, const std::filesystem::path& file) {
+  return "Wrote " + shownName + " (" + std::to_string(std::filesystem::file_size(file)) + " bytes)\n";
+}

@@ -18,3 +18,7 @@ QuarnRun runProgram(const std::string& program, const std::vector<std::string>& 
                     const std::filesystem::path& workingDirectory);
 
 std::string quarnBinary();
+
+// The line after the summary that names the file written, shown as `shownName`,
+// with the size `file` has.
+std::string wroteLine(const std::string& shownName, const std::filesystem::path& file);
