@@ -101,6 +101,13 @@ bool applyFlag(CommandLine& result, char option) {
   }
 }
 
+// The classic line reads only the letter of "-plugin heron": the next word is the
+// plug-in. "-pNAME" names the plug-in itself only where that reading fails, when
+// no plain word follows before the source.
+bool nextIsClassicPluginName(std::span<const std::string_view> arguments, std::size_t i, std::size_t last) {
+  return i + 1 < last && !arguments[i + 1].empty() && arguments[i + 1][0] != '-';
+}
+
 // --help and --version answer at once, wherever they stand, even last.
 bool applyInformationOption(CommandLine& result, std::string_view argument) {
   result.helpWanted = argument == HELP_OPTION;
@@ -139,7 +146,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
       continue;
     }
     const std::string_view attached = argument.substr(2);
-    if (!attached.empty()) {
+    if (!attached.empty() && !(option == 'p' && nextIsClassicPluginName(arguments, i, last))) {
       applyValue(result, option, attached);
     } else if (i + 1 < last) {
       applyValue(result, option, arguments[++i]);

@@ -58,6 +58,14 @@ TEST(CommandLine, PluginValueMayLookLikeAnOption) {
   EXPECT_EQ(line.pluginArg, "-s");
 }
 
+// "-plugin heron" names heron as it always did; the attached name counts only
+// where the classic reading would fail.
+TEST(CommandLine, AttachedPluginNameKeepsTheClassicReadingOfAWordAfterIt) {
+  EXPECT_EQ(parse({"-plugin", "heron", "prog.asm"}).pluginArg, "heron");
+  EXPECT_EQ(parse({"-pheron", "prog.asm"}).pluginArg, "heron");
+  EXPECT_EQ(parse({"-pheron", "-s", "prog.asm"}).pluginArg, "heron");
+}
+
 TEST(CommandLine, ValueOptionsTakeTheNextArgumentOrAnAttachedValue) {
   const CommandLine line =
       parse({"-pheron", "-o", "out/game.86p", "-I", "inc", "-Ilib", "-D", "DEBUG", "-DLEVEL=2", "-DEMPTY=", "prog.asm"});
