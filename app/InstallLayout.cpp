@@ -50,6 +50,7 @@ RunSettings resolveRunSettings(const AssemblerSettings& settings) {
   RunSettings run;
   run.tableFile = locateDataFile(settings.tableFile);
   run.includeDirectories = includeDirectories(settings.includeDir);
+  run.includeFolder = settings.includeDir;
   run.pluginDirectories = pluginDirectories();
   run.optionFlags = settings.optionFlags;
   return run;

@@ -16,6 +16,10 @@ void passOneOrigin(const DirectiveLine& line);
 void passTwoOrigin(const DirectiveLine& line, OutputImage& image);
 void passOnePad(const DirectiveLine& line);
 void passTwoPad(const DirectiveLine& line, OutputImage& image);
+void passOneFill(const DirectiveLine& line);  // .FILL count[,value]
+void passTwoFill(const DirectiveLine& line, OutputImage& image);
+void passOneBlock(const DirectiveLine& line);  // .BLOCK count
+void passTwoBlock(const DirectiveLine& line, OutputImage& image);
 void passOneChecksum(const DirectiveLine& line);
 void passTwoChecksum(const DirectiveLine& line, OutputImage& image);
 
@@ -33,3 +37,8 @@ void passOneAddInstr(const DirectiveLine& line);
 void passOneError(const DirectiveLine& line);
 void passOneWarning(const DirectiveLine& line);
 void passOneMessage(const DirectiveLine& line);
+void passOneEcho(const DirectiveLine& line);
+
+// The listing's switches; they change nothing else.
+void passOneNoList(const DirectiveLine& line);
+void passOneList(const DirectiveLine& line);

@@ -1,5 +1,8 @@
 #include "core/DirectiveLine.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 void advancePc(AssemblyJob& job, std::uint64_t count) {
@@ -20,4 +23,14 @@ void DirectiveLine::countData(std::uint64_t count) const {
 void DirectiveLine::emit(OutputImage& image, std::span<const std::uint8_t> bytes) const {
   image.write(bytes);
   advancePc(job, bytes.size());
+}
+
+void DirectiveLine::emitRepeated(OutputImage& image, std::uint8_t byte, std::size_t count) const {
+  std::array<std::uint8_t, 256> chunk;
+  chunk.fill(byte);
+  while (count > 0) {
+    const std::size_t length = std::min(chunk.size(), count);
+    emit(image, std::span(chunk).first(length));
+    count -= length;
+  }
 }

@@ -28,4 +28,5 @@ struct DirectiveLine {
   // Pass 2: writes the bytes and moves the location counter past them.
   void emit(OutputImage& image, std::span<const std::uint8_t> bytes) const;
   void emitByte(OutputImage& image, std::uint8_t byte) const { emit(image, {&byte, 1}); }
+  void emitRepeated(OutputImage& image, std::uint8_t byte, std::size_t count) const;
 };

@@ -15,7 +15,7 @@ struct Directive {
   PassTwoHandler passTwo;  // null for the directives pass 1 never marks
 };
 
-constexpr std::array<Directive, 16> DIRECTIVES{{
+constexpr std::array<Directive, 21> DIRECTIVES{{
     {".DB", passOneByteData, passTwoByteData},
     {".BYTE", passOneByteData, passTwoByteData},
     {".DW", passOneWordData, passTwoWordData},
@@ -23,6 +23,8 @@ constexpr std::array<Directive, 16> DIRECTIVES{{
     {".TEXT", passOneText, passTwoText},
     {".ORG", passOneOrigin, passTwoOrigin},
     {".PAD", passOnePad, passTwoPad},
+    {".FILL", passOneFill, passTwoFill},
+    {".BLOCK", passOneBlock, passTwoBlock},
     {".CHK", passOneChecksum, passTwoChecksum},
     {".INCBIN", passOneIncbin, passTwoIncbin},
     {".MODULE", passOneModule, passTwoModule},
@@ -32,6 +34,9 @@ constexpr std::array<Directive, 16> DIRECTIVES{{
     {".ERROR", passOneError, nullptr},
     {".WARNING", passOneWarning, nullptr},
     {".MESSAGE", passOneMessage, nullptr},
+    {".ECHO", passOneEcho, nullptr},
+    {".NOLIST", passOneNoList, nullptr},
+    {".LIST", passOneList, nullptr},
 }};
 
 const Directive* findDirective(std::string_view word) {

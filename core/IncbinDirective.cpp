@@ -10,8 +10,10 @@
 
 namespace {
 
-std::optional<std::string> incbinPath(const DirectiveLine& line, std::string_view rest) {
-  return resolveWrittenName(rest, line.job.settings().includeDirectories);
+// Where a binary file is looked for: the source's folder (current), the include
+// folder beside it, then quarn's own include folders.
+FileLookup lookUpIncbin(const DirectiveLine& line, std::string_view rest) {
+  return lookUpWrittenName(rest, incbinSearchDirectories(line.job.settings()));
 }
 
 }  // namespace
@@ -21,23 +23,25 @@ void passOneIncbin(const DirectiveLine& line) {
     line.report(ERR_FILENAME_EXPECTED);
     return;
   }
-  const std::optional<std::string> path = incbinPath(line, *line.rest);
-  const std::optional<std::uint64_t> size = path ? platform::fileSize(*path) : std::nullopt;
-  if (!size) {
+  const FileLookup file = lookUpIncbin(line, *line.rest);
+  const std::optional<std::uint64_t> size = file.path ? platform::fileSize(*file.path) : std::nullopt;
+  if (!file.matches.empty()) {
+    line.report(ERR_SEVERAL_FILES_MATCH, describeMatches(trimSpaces(*line.rest), file.matches));
+  } else if (!size) {
     line.report(ERR_CANNOT_FIND_FILE, trimSpaces(*line.rest));
-    return;
+  } else {
+    line.job.inputFiles.record(*file.path);
+    line.job.binaryFiles.push_back(platform::absolutePath(*file.path));
+    line.mark();
+    line.countData(*size);
   }
-  line.job.inputFiles.record(*path);
-  line.job.binaryFiles.push_back(platform::absolutePath(*path));
-  line.mark();
-  line.countData(*size);
 }
 
 // Pass 1 found the file; if it cannot be read now, the image would silently lose
 // it, so the pass ends with a file error instead.
 void passTwoIncbin(const DirectiveLine& line, OutputImage& image) {
   const std::string_view rest = line.rest.value_or(std::string_view{});
-  const std::optional<std::string> path = incbinPath(line, rest);
+  const std::optional<std::string> path = lookUpIncbin(line, rest).path;
   if (!path) {
     throw FileError("Cannot find file " + std::string(trimSpaces(rest)));
   }

@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <numeric>
 
@@ -39,17 +37,12 @@ void passOnePad(const DirectiveLine& line) {
 }
 
 void passTwoPad(const DirectiveLine& line, OutputImage& image) {
-  int distance = padDistance(line);
+  const int distance = padDistance(line);
   if (distance < 0) {
     line.report(ERR_CANNOT_PAD_BACKWARDS);
     return;
   }
-  static constexpr std::array<std::uint8_t, 256> ZEROS{};
-  while (distance > 0) {
-    const std::size_t chunk = std::min<std::size_t>(ZEROS.size(), static_cast<std::size_t>(distance));
-    line.emit(image, std::span(ZEROS).first(chunk));
-    distance -= static_cast<int>(chunk);
-  }
+  line.emitRepeated(image, 0, static_cast<std::size_t>(distance));
 }
 
 void passOneChecksum(const DirectiveLine& line) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "base/CharClass.h"
@@ -34,6 +35,11 @@ private:
   std::string qualifiedBuffer_;  // a local label's qualified name; most labels need none
 };
 
+// A word of punctuation only: no letter, digit, '_' or local label character.
+bool isPunctuation(std::string_view word, char localLabelChar) {
+  return std::ranges::none_of(word, [localLabelChar](char c) { return isWordChar(c) || c == localLabelChar; });
+}
+
 bool isEquateWord(std::string_view word) {
   return equalsIgnoringCase(word, ".EQU") || equalsIgnoringCase(word, "EQU") || word.front() == '=';
 }
@@ -65,6 +71,10 @@ void PassOne::handleLine(std::string_view line) {
     job_.directivePassOne(word, statement.rest, lineIndex_);
   } else if (isLetter(word.front())) {
     assembleInstruction(word, statement.rest);
+  } else if (statement.label && isPunctuation(word, job_.localLabelChar)) {
+    // Written after a label ("here: $"), such a word most likely means nothing;
+    // the user still hears of it.
+    job_.report(WARN_STATEMENT_WORD_IGNORED, lineIndex_, word);
   } else {
     // Such a word is neither an instruction nor a directive; dropping it silently
     // would lose code (an indented "_loop: djnz _loop", say).

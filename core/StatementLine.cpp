@@ -33,6 +33,18 @@ bool startsLabel(std::string_view line, char localLabelChar) {
          (first == localLabelChar && !isWordSeparator(first));
 }
 
+// Where the statement starts inside a label word written without a blank before
+// it ("loop:djnz loop", "done:ret"): just past the word's first colon, when a
+// letter or the dot of a directive follows it. 0 when the word is all label.
+std::size_t statementInsideLabel(std::string_view labelWord) {
+  const std::size_t colon = labelWord.find(':');
+  if (colon == std::string_view::npos || colon + 1 == labelWord.size()) {
+    return 0;
+  }
+  const char next = labelWord[colon + 1];
+  return isLetter(next) || next == '.' ? colon + 1 : 0;
+}
+
 }  // namespace
 
 // Each word is passed over with the one separator that ends it; the text after
@@ -41,9 +53,15 @@ StatementLine splitStatement(std::string_view line, char localLabelChar) {
   StatementLine statement;
   std::size_t position = 0;
   if (startsLabel(line, localLabelChar)) {
-    position = wordEndFrom(line, 0);
-    statement.label = slice(line, 0, position);
-    position += position < line.size() ? 1 : 0;
+    const std::size_t labelEnd = wordEndFrom(line, 0);
+    const std::size_t joined = statementInsideLabel(slice(line, 0, labelEnd));
+    if (joined != 0) {
+      statement.label = slice(line, 0, joined);
+      position = joined;
+    } else {
+      statement.label = slice(line, 0, labelEnd);
+      position = labelEnd + (labelEnd < line.size() ? 1 : 0);
+    }
   }
   const std::size_t wordStart = separatorsEndFrom(line, position);
   if (wordStart == line.size()) {

@@ -15,7 +15,8 @@ struct StatementLine {
 
 // Splits a line of the preprocessed source into words separated by space, tab and
 // line feed, the way both passes read a statement. A word in column 1 that starts
-// with a letter, '_' or the local label character is a label; any other line starts
-// with its statement word. A line holds a line feed only at its end, as the source
+// with a letter, '_' or the local label character is a label, up to a colon that a
+// statement follows directly ("done:ret"); any other line starts with its
+// statement word. A line holds a line feed only at its end, as the source
 // buffer hands lines out.
 StatementLine splitStatement(std::string_view line, char localLabelChar);

@@ -21,13 +21,10 @@
 
 namespace {
 
-// Directives count only when their "#" stands in the first column.
-bool isDirectiveLine(std::string_view text) { return !text.empty() && text.front() == '#'; }
-
-// Whether the word that opens the text is .END, in any case. Most words do not
-// start with a dot and are not read to their end.
-bool isEndWord(std::string_view text) {
-  return !text.empty() && text.front() == '.' && equalsIgnoringCase(splitFirstWord(text).word, ".END");
+// A line whose first word starts with "#" is a directive line, indented or not.
+bool isDirectiveLine(std::string_view text) {
+  const std::size_t first = skipSpacesFrom(text, 0);
+  return first < text.size() && text[first] == '#';
 }
 
 class FilePreprocessor {
@@ -86,11 +83,16 @@ private:
     if (wordStart == text.size()) {
       return;
     }
-    if (isEndWord(slice(text, wordStart, text.size()))) {
-      ended_ = true;
-    } else if (isDirectiveLine(text)) {
+    // Most words start with neither "#" nor "." and are not read to their end.
+    const char lead = text[wordStart];
+    if (lead == '#') {
       handleExpandedDirective(splitFirstWord(text));
-    } else if (job_.status > STATUS_ERRORS) {
+      return;
+    }
+    if (lead == '.' && handleFileStatement(splitFirstWord(text))) {
+      return;
+    }
+    if (job_.status > STATUS_ERRORS) {
       ended_ = true;
     } else if (blocks_.active()) {
       writeStatements(unchanged ? read : std::string_view{});
@@ -107,6 +109,8 @@ private:
       define(directive.rest);
     } else if (blocks_.active() && equalsIgnoringCase(directive.word, "#UNDEF")) {
       undefine(directive.rest);
+    } else if (blocks_.active() && equalsIgnoringCase(directive.word, "#DEFCONT")) {
+      continueDefinition(directive.rest);
     } else {
       return false;
     }
@@ -128,9 +132,34 @@ private:
       return;
     } else if (equalsIgnoringCase(directive.word, "#INCLUDE")) {
       include(directive.rest);
+    } else if (equalsIgnoringCase(directive.word, "#NOLIST") || equalsIgnoringCase(directive.word, "#LIST")) {
+      writeListingSwitch(directive.word);
     } else {
       report(ERR_UNKNOWN_PREPROCESSOR_DIRECTIVE, directive.word);
     }
+  }
+
+  // The statements that end the file or read another one in its place, written
+  // with a dot: .END ends the file, unless a condition skips it; .INCLUDE is
+  // #INCLUDE. False for any other statement.
+  bool handleFileStatement(const SplitWord& statement) {
+    if (equalsIgnoringCase(statement.word, ".END")) {
+      ended_ = blocks_.active();
+    } else if (equalsIgnoringCase(statement.word, ".INCLUDE")) {
+      if (blocks_.active()) {
+        include(statement.rest);
+      }
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // #NOLIST and #LIST are the statements .NOLIST and .LIST, which pass 1 applies
+  // where the line stands.
+  void writeListingSwitch(std::string_view directiveWord) {
+    const std::string statement = "." + std::string(directiveWord.substr(1)) + "\n";
+    writeOneLine(statement);
   }
 
   // A condition is only tested in active text; a missing name or expression is
@@ -167,7 +196,15 @@ private:
       report(*parsed.error, parsed.name);
     }
     if (parsed.definition) {
-      macros_.define(parsed.name, *parsed.definition);
+      macros_.defineContinuable(parsed.name, *parsed.definition);
+    }
+  }
+
+  // #DEFCONT lets the macro defined last go on over another line; its text usually
+  // starts with the statement separator.
+  void continueDefinition(std::string_view rest) {
+    if (!macros_.continueLast(skipSpaces(rest))) {
+      report(ERR_DEFCONT_WITHOUT_DEFINE);
     }
   }
 
@@ -186,14 +223,16 @@ private:
       report(ERR_FILENAME_EXPECTED);
       return;
     }
-    const std::optional<std::string> path = resolveWrittenName(name, job_.settings().includeDirectories);
-    if (!path) {
+    const FileLookup file = lookUpWrittenName(name, includeSearchDirectories(job_.settings()));
+    if (!file.matches.empty()) {
+      report(ERR_SEVERAL_FILES_MATCH, describeMatches(name, file.matches));
+    } else if (!file.path) {
       report(ERR_CANNOT_FIND_FILE, name);
-    } else if (job_.source->isIncluded(platform::absolutePath(*path))) {
+    } else if (job_.source->isIncluded(platform::absolutePath(*file.path))) {
       report(WARN_INCLUDED_TWICE, name);
     } else {
       job_.source->enterInclude(reader_.lineNumber());
-      job_.preprocess(*path, &macros_);
+      job_.preprocess(*file.path, &macros_);
       job_.source->leaveInclude();
     }
   }
@@ -205,8 +244,7 @@ private:
   // in with a built-in name (a file name may hold one) still gets its record.
   void writeStatements(std::string_view read) {
     if (!read.empty() && read.find('\\') == std::string_view::npos) {
-      job_.source->writeLine(read);
-      job_.source->addLine(fileIndex_, reader_.lineNumber());
+      writeOneLine(read);
       return;
     }
     if (!read.empty()) {
@@ -220,6 +258,12 @@ private:
          end = statements.find('\n', end + 1)) {
       job_.source->addLine(fileIndex_, reader_.lineNumber());
     }
+  }
+
+  // One line of the buffer, "\n" included, recorded as this line of the file.
+  void writeOneLine(std::string_view line) {
+    job_.source->writeLine(line);
+    job_.source->addLine(fileIndex_, reader_.lineNumber());
   }
 
   void report(DiagnosticCode code, DiagnosticArg arg = {}) {

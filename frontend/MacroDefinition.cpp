@@ -39,9 +39,12 @@ std::optional<std::size_t> parseParameters(std::string_view text, std::size_t po
 ParsedDefine parseMacroDefinition(std::string_view text) {
   ParsedDefine result;
   const std::size_t nameStart = skipSpacesFrom(text, 0);
-  const std::size_t nameEnd = wordEnd(text, nameStart);
+  // A name may take a directive's dot along (".db"): such a word is then
+  // expanded like any other name.
+  const bool dotted = nameStart < text.size() && text[nameStart] == '.';
+  const std::size_t nameEnd = wordEnd(text, dotted ? nameStart + 1 : nameStart);
   result.name = text.substr(nameStart, nameEnd - nameStart);
-  if (result.name.empty()) {
+  if (result.name.empty() || result.name == ".") {
     result.error = ERR_MACRO_NAME_EXPECTED;
     return result;
   }

@@ -1,6 +1,7 @@
 #include "frontend/MacroExpander.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "base/TextScan.h"
@@ -10,12 +11,14 @@ MacroExpander::MacroExpander(const MacroTable& macros, Reporter report)
 
 void MacroExpander::expand(std::string_view line, BoundedLine& out) {
   out.clear();
+  expanding_.clear();
+  bodyCut_ = false;
   if (mayCallAMacro(line)) {
     expandCalls(line, out);
   } else {
     out.append(line);
   }
-  if (out.full()) {
+  if (out.full() || bodyCut_) {
     report_(ERR_LINE_TOO_LONG, {});
   }
 }
@@ -37,7 +40,7 @@ bool MacroExpander::mayCallAMacro(std::string_view line) const {
 // may name a macro.
 bool MacroExpander::mayCallAt(std::string_view line, std::size_t position) const {
   return (position == 0 || !isWordChar(line[position - 1])) &&
-         macros_.mayName(slice(line, position, wordEnd(line, position)));
+         macros_.mayName(slice(line, position, nameEnd(line, position)));
 }
 
 // Where the next character that starts a macro name stands, or the line's size.
@@ -54,11 +57,18 @@ std::size_t MacroExpander::nextNameStart(std::string_view line, std::size_t from
   return from;
 }
 
+// A dot starts a name when a word follows it directly and none stands before it.
+bool startsDottedName(std::string_view line, std::size_t position) {
+  return line[position] == '.' && position + 1 < line.size() && isWordChar(line[position + 1]) &&
+         (position == 0 || !isWordChar(line[position - 1]));
+}
+
 void MacroExpander::expandCalls(std::string_view line, BoundedLine& out) {
   std::size_t position = 0;
-  while (position < line.size()) {
+  // Once the line is full nothing more fits, and a rescan would only cost time.
+  while (position < line.size() && !out.full()) {
     const char c = line[position];
-    if (isWordChar(c)) {
+    if (isWordChar(c) || startsDottedName(line, position)) {
       position = expandWord(line, position, out);
     } else if (c == '"') {
       const std::size_t end = quotedTextEnd(line, position, QuoteEscape::NONE);
@@ -72,11 +82,16 @@ void MacroExpander::expandCalls(std::string_view line, BoundedLine& out) {
 }
 
 // Copies the word at start, or expands it when it names a macro; returns the
-// position after the word and its arguments.
+// position after the word and its arguments. A dotted word that names no macro
+// gives up its dot only: the word after it may name one.
 std::size_t MacroExpander::expandWord(std::string_view line, std::size_t start, BoundedLine& out) {
-  std::size_t position = wordEnd(line, start);
+  std::size_t position = nameEnd(line, start);
   const std::string_view name = slice(line, start, position);
-  const MacroDef* definition = macros_.mayName(name) ? macros_.find(name) : nullptr;
+  const MacroDef* definition = expandable(name);
+  if (definition == nullptr && name.front() == '.') {
+    out.push('.');
+    return start + 1;
+  }
   if (definition == nullptr) {
     out.append(name);
     return position;
@@ -88,9 +103,40 @@ std::size_t MacroExpander::expandWord(std::string_view line, std::size_t start, 
   if (std::cmp_not_equal(arguments_.size(), definition->paramCount)) {
     report_(ERR_WRONG_ARGUMENT_COUNT, name);
   } else {
-    substituteBody(*definition, out);
+    expandBody(*definition, name, start > 0 && line[start - 1] == '.', out);
   }
   return position;
+}
+
+// The definition of a name that may be expanded here: a macro, and not one whose
+// expansion is being scanned, which would never end.
+const MacroDef* MacroExpander::expandable(std::string_view name) const {
+  if (!macros_.mayName(name) || std::ranges::find(expanding_, name) != expanding_.end()) {
+    return nullptr;
+  }
+  return macros_.find(name);
+}
+
+// The body with the call's arguments in place is scanned again, with this macro
+// left alone. Past the nesting limit the text is kept as it is and reported.
+void MacroExpander::expandBody(const MacroDef& definition, std::string_view name, bool afterDot,
+                               BoundedLine& out) {
+  if (expanding_.size() == MAX_NESTING) {
+    report_(ERR_MACRO_NESTED_TOO_DEEPLY, name);
+    substituteBody(definition, out);
+    return;
+  }
+  BoundedLine& body = bodies_[expanding_.size()];
+  body.clear();
+  substituteBody(definition, body);
+  bodyCut_ = bodyCut_ || body.full();
+  std::string_view text = body.view();
+  if (afterDot && text.starts_with('.')) {
+    text.remove_prefix(1);
+  }
+  expanding_.push_back(name);
+  expandCalls(text, out);
+  expanding_.pop_back();
 }
 
 // Gathers the arguments of a call whose "(" is at `open`. A "," ends an argument

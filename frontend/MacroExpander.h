@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string_view>
@@ -11,10 +12,16 @@
 #include "job/DiagnosticCodes.h"
 
 // Replaces the macro calls of one line by their bodies, with the arguments put in
-// place of the parameters. The result is not scanned again, so a macro name in a
-// body or in an argument stays as it is; double-quoted text is copied unchanged.
+// place of the parameters. Each replacement is scanned again for calls, as a C
+// preprocessor does, except of the macros whose expansion it lies in; double-quoted
+// text is copied unchanged. A name may start with a dot (".db"), and a macro
+// called right after a dot drops its body's own leading dot, so that "equ" defined
+// as ".equ" leaves ".equ" a directive.
 class MacroExpander {
 public:
+  // How many expansions may lie inside one another.
+  static constexpr std::size_t MAX_NESTING = 32;
+
   // Receives a diagnostic code and the macro name it concerns (empty for 103).
   using Reporter = std::function<void(DiagnosticCode code, std::string_view macroName)>;
 
@@ -32,15 +39,26 @@ public:
   }
 
 private:
+  // Where the name that starts at `start` ends; a name may start with a dot.
+  static std::size_t nameEnd(std::string_view line, std::size_t start) {
+    return wordEnd(line, line[start] == '.' ? start + 1 : start);
+  }
   bool mayCallAMacro(std::string_view line) const;
   bool mayCallAt(std::string_view line, std::size_t position) const;
   std::size_t nextNameStart(std::string_view line, std::size_t from) const;
   void expandCalls(std::string_view line, BoundedLine& out);
   std::size_t expandWord(std::string_view line, std::size_t start, BoundedLine& out);
   std::size_t collectArguments(std::string_view line, std::size_t open, std::string_view macroName);
+  const MacroDef* expandable(std::string_view name) const;
+  void expandBody(const MacroDef& definition, std::string_view name, bool afterDot, BoundedLine& out);
   void substituteBody(const MacroDef& definition, BoundedLine& out) const;
 
   const MacroTable& macros_;
   Reporter report_;
   std::vector<std::string_view> arguments_;  // of the call being expanded; kept to reuse its storage
+  // The macros whose expansions are being scanned, outermost first, and the text of
+  // each; the texts hold their places while the scans inside them look at them.
+  std::vector<std::string_view> expanding_;
+  std::array<BoundedLine, MAX_NESTING> bodies_;
+  bool bodyCut_ = false;  // a replacement did not fit into a line
 };

@@ -6,6 +6,20 @@ void MacroTable::define(std::string_view name, const MacroDef& definition) {
   }
 }
 
+void MacroTable::defineContinuable(std::string_view name, const MacroDef& definition) {
+  define(name, definition);
+  lastDefined_.assign(name);
+}
+
+bool MacroTable::continueLast(std::string_view text) {
+  MacroDef* definition = lastDefined_.empty() ? nullptr : map_.find(lastDefined_);
+  if (definition == nullptr) {
+    return false;
+  }
+  definition->body += text;
+  return true;
+}
+
 void MacroTable::remove(std::string_view name) {
   if (map_.contains(name)) {
     map_.erase(name);

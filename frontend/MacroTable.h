@@ -28,6 +28,11 @@ public:
   void define(std::string_view name, const MacroDef& definition);
   // Removing a name that is not defined is no error.
   void remove(std::string_view name);
+  // A definition written in the source, which a #DEFCONT after it may continue.
+  void defineContinuable(std::string_view name, const MacroDef& definition);
+  // Appends text to the body of the macro the source defined last; false when there
+  // is none, or it has been removed since.
+  bool continueLast(std::string_view text);
   const MacroDef* find(std::string_view name) const;
   bool contains(std::string_view name) const;
   // False only when no macro has this name; cheaper than find.
@@ -38,4 +43,5 @@ public:
 private:
   ChainedHashMap<MacroDef> map_;
   MacroNameFilter names_;
+  std::string lastDefined_;  // by the source
 };

@@ -1,6 +1,7 @@
 #include "frontend/SourceBuffer.h"
 
 #include <algorithm>
+#include <iterator>
 
 int SourceBuffer::addFile(std::string path) {
   files_.push_back(std::move(path));
@@ -52,4 +53,12 @@ void SourceBuffer::setInstruction(int lineIndex, const TableEntry* entry) {
 
 const TableEntry* SourceBuffer::entryOf(int lineIndex) const {
   return lines_[static_cast<std::size_t>(lineIndex)].entry;
+}
+
+void SourceBuffer::switchListing(int lineIndex, bool listed) { listingSwitches_.push_back({lineIndex, listed}); }
+
+bool SourceBuffer::isListed(int lineIndex) const {
+  const auto after = std::upper_bound(listingSwitches_.begin(), listingSwitches_.end(), lineIndex,
+                                      [](int index, const ListingSwitch& at) { return index < at.lineIndex; });
+  return after == listingSwitches_.begin() || std::prev(after)->listed;
 }

@@ -50,6 +50,10 @@ public:
   // Marks an instruction line for pass 2 with the form pass 1 matched.
   void setInstruction(int lineIndex, const TableEntry* entry);
   const TableEntry* entryOf(int lineIndex) const;
+  // Whether a listing shows the line. Lines are listed unless a .NOLIST before them
+  // turned the listing off; pass 1 notes each switch at its own line, in order.
+  void switchListing(int lineIndex, bool listed);
+  bool isListed(int lineIndex) const;
 
   const std::vector<std::string>& files() const { return files_; }
   const std::vector<LineRecord>& lines() const { return lines_; }
@@ -62,4 +66,11 @@ private:
   std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check
   std::vector<LineRecord> lines_;
   std::vector<IncludeMark> includeMarks_;  // in the order the files were entered and left
+  // Where the listing was switched off or on: few lines switch it, so they are kept
+  // apart from the records.
+  struct ListingSwitch {
+    int lineIndex;
+    bool listed;
+  };
+  std::vector<ListingSwitch> listingSwitches_;
 };

@@ -86,8 +86,8 @@ std::span<char> SourceLineReader::readPiece() {
   return {start, length};
 }
 
-// The first semicolon outside double-quoted text, where the comment begins; a
-// single quote protects the character right after it.
+// The first semicolon outside double-quoted text and character constants, where
+// the comment begins.
 std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> line) {
   const void* semicolon = std::memchr(line.data(), ';', line.size());
   if (semicolon == nullptr) {
@@ -110,8 +110,11 @@ std::optional<std::size_t> SourceLineReader::commentStart(std::span<const char> 
         break;
       }
       case '\'':
-        if (i + 1 < line.size()) {
-          ++i;
+        // A character constant is passed over whole, so a semicolon right after
+        // it starts the comment; a quote that opens none (a prime, as in af')
+        // is an ordinary character.
+        if (i + 2 < line.size() && line[i + 2] == '\'') {
+          i += 2;
         }
         break;
       case ';':

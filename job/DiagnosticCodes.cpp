@@ -17,19 +17,22 @@ struct CodeText {
 constexpr Kind ERROR = Kind::ERROR;
 constexpr Kind WARNING = Kind::WARNING;
 
-constexpr std::array<CodeText, 41> CODE_TEXTS{{
+constexpr std::array<CodeText, 46> CODE_TEXTS{{
     {ERR_USER_DIRECTIVE, ERROR, "%s"},
     {WARN_USER_DIRECTIVE, WARNING, "%s"},
     {ERR_OUTPUT_EMPTY, ERROR, "Output file is empty!"},
     {ERR_CANNOT_FIND_FILE, ERROR, "Cannot find file %s"},
     {WARN_INCLUDED_TWICE, WARNING, "File %s included more than once"},
     {ERR_LINE_TOO_LONG, ERROR, "Line is too long (>255 chars)"},
+    {ERR_SEVERAL_FILES_MATCH, ERROR, "Several files match %s"},
     {ERR_UNKNOWN_PREPROCESSOR_DIRECTIVE, ERROR, "Unrecognized preprocessor directive: \"%s\""},
     {ERR_FILENAME_EXPECTED, ERROR, "Filename expected"},
     {ERR_MACRO_NAME_EXPECTED, ERROR, "Macro name expected"},
     {ERR_TOO_MANY_MACRO_PARAMETERS, ERROR, "No more than 10 arguments allowed for macro %s"},
     {ERR_BAD_MACRO_ARGUMENTS, ERROR, "Invalid argument format for macro %s"},
     {ERR_WRONG_ARGUMENT_COUNT, ERROR, "Wrong number of arguments for macro %s"},
+    {ERR_DEFCONT_WITHOUT_DEFINE, ERROR, "#defcont directive without #define"},
+    {ERR_MACRO_NESTED_TOO_DEEPLY, ERROR, "Macro %s nested too deeply"},
     {ERR_UNCLOSED_CONDITIONAL, ERROR, "End of file before #endif directive"},
     {ERR_ELSE_WITHOUT_IF, ERROR, "#else directive without #if"},
     {ERR_ENDIF_WITHOUT_IF, ERROR, "#endif directive without #if"},
@@ -45,12 +48,14 @@ constexpr std::array<CodeText, 41> CODE_TEXTS{{
     {ERR_UNKNOWN_DIRECTIVE, ERROR, "Unrecognized directive: \"%s\""},
     {WARN_DUPLICATE_LABEL, WARNING, "Duplicate label \"%s\""},
     {WARN_NO_SPACE_BEFORE_INSTRUCTION, WARNING, "Whitespace needed before instruction \"%s\""},
+    {WARN_STATEMENT_WORD_IGNORED, WARNING, "Statement word \"%s\" ignored"},
     {ERR_ILLEGAL_POSITION, ERROR, "Illegal position value: %s"},
     {ERR_INVALID_ADDINSTR, ERROR, "Invalid .ADDINSTR directive"},
     {ERR_CANNOT_PAD_BACKWARDS, ERROR, "Cannot pad backwards"},
     {ERR_PLUGIN_NAME_EXPECTED, ERROR, "Plugin name expected"},
     {ERR_MODULE_NAME_EXPECTED, ERROR, "Module name expected"},
     {ERR_LOCAL_LABEL_CHAR_FORM, ERROR, "Local label char must be surrounded by \"\""},
+    {ERR_ILLEGAL_FILL_COUNT, ERROR, "Illegal fill count: %s"},
     {ERR_UNKNOWN_INSTRUCTION, ERROR, "Unrecognized instruction: \"%s\""},
     {ERR_UNKNOWN_ARGUMENT_FORMAT, ERROR, "Unrecognized argument format for %s instruction"},
     {ERR_RELATIVE_JUMP_TOO_LONG, ERROR, "Relative jump too long"},

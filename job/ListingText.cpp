@@ -115,6 +115,9 @@ public:
         ++end;
       }
       listSourceLine(first, end);
+      // .NOLIST and .LIST take effect at their own line and hold for what follows,
+      // also for the lines the passes never saw.
+      listing_ = job_.source->isListed(static_cast<int>(end - 1));
       first = end;
     }
     marksBefore(records_.size());
@@ -146,6 +149,9 @@ private:
   }
 
   void appendRule(std::string_view what, std::uint32_t fileIndex) {
+    if (!listing_) {
+      return;
+    }
     text_ += "==== ";
     text_ += what;
     text_ += ' ';
@@ -173,6 +179,7 @@ private:
       listUpTo(file, record.lineNumber - 1);
       file.nextLine = std::max(file.nextLine, record.lineNumber + 1);
     }
+    listing_ = job_.source->isListed(static_cast<int>(first));
     appendRow(record.fileIndex, record.lineNumber, producedBy(first, end));
   }
 
@@ -204,6 +211,9 @@ private:
   }
 
   void appendRow(std::uint32_t fileIndex, int lineNumber, Produced produced) {
+    if (!listing_) {
+      return;
+    }
     const ListedFile& file = files_[fileIndex];
     const std::string location = file.shownName + ":" + std::to_string(lineNumber);
     const std::string_view text =
@@ -271,6 +281,7 @@ private:
   std::deque<ListedFile> files_;  // in place: their lines point into their text
   std::size_t locationWidth_ = 0;
   std::vector<OpenFile> open_;
+  bool listing_ = true;  // whether rows are written at this point
   std::string text_;
 };
 

@@ -23,6 +23,8 @@ struct RunSettings {
   // Where #INCLUDE and .INCBIN look, in order, for a name that the source's own
   // folder does not hold: the command line's folders, then quarn's own.
   std::vector<std::string> includeDirectories;
+  // The include folder's name as set; .INCBIN also looks for it beside the source.
+  std::string includeFolder;
   // Where a plug-in named without a folder is looked for, in order.
   std::vector<std::string> pluginDirectories;
   std::int32_t optionFlags = OPT_CHECK_INDIRECTION | OPT_CASE_INSENSITIVE;

@@ -25,7 +25,10 @@ enum class Outcome { Written, TooLarge, WriteFailed };
 
 Outcome writeProgramFile(const CompressedProgramFormat& format, std::span<const std::uint8_t> image,
                          std::string_view basePath, const std::string& path) {
-  const std::vector<std::uint8_t> body = format.programBodyFor(image);
+  // The body is unpacked to the address after the mark, so a mark the source wrote
+  // itself is left out of it.
+  const std::vector<std::uint8_t> body =
+      format.programBodyFor(calcfile::withoutLeadingToken(calcfile::TI86_ASM_PROGRAM_MARK, image));
   const std::vector<std::uint8_t> data = calcfile::variableData({calcfile::TI86_ASM_PROGRAM_MARK, body});
   const auto file = calcfile::buildVariableFile(
       {calcfile::Family::Ti86, COMMENT, PROGRAM_TYPE_ID, calcfile::defaultVariableName(basePath), data});

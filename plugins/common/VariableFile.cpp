@@ -128,6 +128,18 @@ std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std
   return data;
 }
 
+std::span<const std::uint8_t> withoutLeadingToken(std::span<const std::uint8_t> token,
+                                                  std::span<const std::uint8_t> image) {
+  if (image.size() >= token.size() && std::equal(token.begin(), token.end(), image.begin())) {
+    return image.subspan(token.size());
+  }
+  return image;
+}
+
+std::vector<std::uint8_t> tokenProgramData(std::span<const std::uint8_t> token, std::span<const std::uint8_t> image) {
+  return variableData({token, withoutLeadingToken(token, image)});
+}
+
 std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& variable) {
   const FamilyLayout& layout = layoutOf(variable.family);
   const std::size_t sectionLength = 2 + entryHeaderLength(layout, variable.name) + 2 + variable.data.size();

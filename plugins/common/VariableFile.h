@@ -58,6 +58,16 @@ struct VariableSpec {
 // buildVariableFile, whose length fields cannot hold it either.
 std::vector<std::uint8_t> variableData(std::initializer_list<std::span<const std::uint8_t>> bodyParts);
 
+// The image without its first bytes when they are the token the writer puts in
+// front of the code: sources for these calculators often write the token
+// themselves, and a second copy would be run as code, two or three bytes off every
+// address.
+std::span<const std::uint8_t> withoutLeadingToken(std::span<const std::uint8_t> token,
+                                                  std::span<const std::uint8_t> image);
+
+// Variable data whose body is the token followed by the code, the token held once.
+std::vector<std::uint8_t> tokenProgramData(std::span<const std::uint8_t> token, std::span<const std::uint8_t> image);
+
 // The complete file: header, data-section length, entry header, variable data and
 // checksum. Returns std::nullopt when the data does not fit the 16-bit length fields.
 std::optional<std::vector<std::uint8_t>> buildVariableFile(const VariableSpec& variable);

@@ -13,7 +13,7 @@ constexpr std::string_view ABOUT_TEXT =
     "Ti-86 program (.86p) file export\nVintrel plugin\nWritten by the quarn developers";
 
 std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({calcfile::TI86_ASM_PROGRAM_MARK, image});
+  return calcfile::tokenProgramData(calcfile::TI86_ASM_PROGRAM_MARK, image);
 }
 
 constexpr calcfile::PlainWriterFormat FORMAT{

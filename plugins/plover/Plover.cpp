@@ -16,7 +16,7 @@ constexpr std::string_view ABOUT_TEXT =
 constexpr std::array<std::uint8_t, 2> ASM_PROGRAM_TOKEN{0xBB, 0x6D};
 
 std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({ASM_PROGRAM_TOKEN, image});
+  return calcfile::tokenProgramData(ASM_PROGRAM_TOKEN, image);
 }
 
 constexpr calcfile::PlainWriterFormat FORMAT{

@@ -29,7 +29,7 @@ calcfile::VariableName crashName(std::string_view basePath) {
 }
 
 std::vector<std::uint8_t> programData(std::span<const std::uint8_t> image) {
-  return calcfile::variableData({CRASH_PROGRAM_PREFIX, image});
+  return calcfile::tokenProgramData(CRASH_PROGRAM_PREFIX, image);
 }
 
 constexpr calcfile::PlainWriterFormat FORMAT{

@@ -51,6 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
                     DataCase{{" .db \"ab", " .db 7"}, "61 62 07", {203}}));
 
 INSTANTIATE_TEST_SUITE_P(
+    Fills, DataDirective,
+    testing::Values(DataCase{{" .fill 3"}, "00 00 00", {}},
+                    DataCase{{" .FILL 2, 'A'", " .db $"}, "41 41 02", {}},
+                    DataCase{{" .fill 2,300"}, "2C 2C", {406}},
+                    DataCase{{" .fill 0,1"}, "", {}},
+                    DataCase{{" .block 1+2", " .db $"}, "00 00 00 03", {}},
+                    DataCase{{" .fill -1, 5", " .db 9"}, "09", {316}},
+                    DataCase{{" .block 65536"}, "", {316}},
+                    DataCase{{" .fill"}, "", {200}}));
+
+INSTANTIATE_TEST_SUITE_P(
     Words, DataDirective,
     testing::Values(DataCase{{" .dw 1234h, 0"}, "34 12 00 00", {}},
                     DataCase{{" .WORD $, $"}, "00 00 02 00", {}},

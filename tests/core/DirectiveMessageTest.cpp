@@ -83,4 +83,32 @@ TEST(MessageDirectives, MessageGoesToStandardOutputOnce) {
   EXPECT_TRUE(run.job.consoleText().empty());
 }
 
+TEST(MessageDirectives, EchoPrintsStringsAndValues) {
+  DirectiveHarness run({" .db 0, 0", "two:", " .echo \"size \", two*3, \" \\\"ok\\\"\"", " .echo"});
+  testing::internal::CaptureStdout();
+  run.assemble();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "size 6 \"ok\"\n\n");
+  EXPECT_TRUE(run.job.consoleText().empty());
+}
+
+TEST(MessageDirectives, EchoReportsAnUnclosedString) {
+  DirectiveHarness run({" .echo 1, \"open"});
+  testing::internal::CaptureStdout();
+  run.passOne();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "1open\n");
+  EXPECT_EQ(run.diagnosticCodes(), std::vector<int>{203});
+}
+
+// The switches only note which lines a listing shows; the bytes stay as they were.
+TEST(ListingDirectives, NoListHidesLinesUpToTheNextList) {
+  DirectiveHarness run({" .db 1", " .NOLIST", " .db 2", " .list", " .db 3", " .nolist"});
+  run.assemble();
+  EXPECT_EQ(hexBytes(run.bytes()), "01 02 03");
+  const std::vector<bool> listed{true, false, false, true, true, false};
+  for (int line = 0; line < 6; ++line) {
+    EXPECT_EQ(run.job.source->isListed(line), listed[static_cast<std::size_t>(line)]) << line;
+  }
+  EXPECT_TRUE(run.diagnosticCodes().empty());
+}
+
 }  // namespace

@@ -51,7 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
                     StatementCase{{"Nop: nop"}, {303}, 1},
                     StatementCase{{"start:", " nop"}, {}, 1},
                     StatementCase{{"_x: nop"}, {}, 1},
-                    StatementCase{{"@x: nop"}, {}, 1}));
+                    StatementCase{{"@x: nop"}, {}, 1},
+                    StatementCase{{"loop:djnz loop"}, {}, 2},
+                    StatementCase{{"done:ret", "x:nop"}, {}, 2}));
 
 // Words that are neither directives nor instructions are errors, never dropped.
 INSTANTIATE_TEST_SUITE_P(
@@ -61,7 +63,14 @@ INSTANTIATE_TEST_SUITE_P(
                     StatementCase{{" 1abc", " nop"}, {400}, 1},
                     StatementCase{{" 'x'", " nop"}, {400}, 1},
                     StatementCase{{"label 123", " nop"}, {400}, 1},
-                    StatementCase{{" .localLabelChar \"?\"", "@l: nop", "?m: nop"}, {400}, 1}));
+                    StatementCase{{" .localLabelChar \"?\"", "@l: nop", "?m: nop"}, {400}, 1},
+                    // After a label, a word of punctuation only is warned about and skipped.
+                    StatementCase{{"here: $", " nop"}, {304}, 1},
+                    StatementCase{{"here: *= 5", " nop"}, {304}, 1},
+                    StatementCase{{"here: $+1", " nop"}, {400}, 1},
+                    StatementCase{{"here: @", " nop"}, {400}, 1},
+                    StatementCase{{"here: _", " nop"}, {400}, 1},
+                    StatementCase{{" $", " nop"}, {400}, 1}));
 
 INSTANTIATE_TEST_SUITE_P(
     EmptyOutput, PassOneStatements,

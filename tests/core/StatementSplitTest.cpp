@@ -60,6 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"12345678abcdefgh ld\n", NONE, "12345678abcdefgh", "ld"},
                     SplitCase{"@@x ret\n", "@@x", "ret", NONE},
                     SplitCase{"?x ld a,b\n", "?x", "ld", "a,b", '?'},
-                    SplitCase{"?x ld a,b\n", NONE, "?x", "ld a,b"}));
+                    SplitCase{"?x ld a,b\n", NONE, "?x", "ld a,b"},
+                    // A statement may follow a label's colon directly; other colons stay in the label.
+                    SplitCase{"loop:djnz loop\n", "loop:", "djnz", "loop"},
+                    SplitCase{"done:ret\n", "done:", "ret", NONE},
+                    SplitCase{"s:.db 1\n", "s:", ".db", "1"},
+                    SplitCase{"a:b:c d\n", "a:", "b:c", "d"},
+                    SplitCase{"x::\n", "x::", NONE, NONE},
+                    SplitCase{"x:1 nop\n", "x:1", "nop", NONE},
+                    SplitCase{"x:$\n", "x:$", NONE, NONE}));
 
 }  // namespace

@@ -50,20 +50,25 @@ TEST(ConditionalBlocks, MisplacedAndIncompleteDirectives) {
   expectOutcomes(cases);
 }
 
-TEST(ConditionalBlocks, DirectivesCountOnlyInTheFirstColumn) {
+TEST(ConditionalBlocks, DirectivesMayBeIndented) {
   const SourceCase cases[] = {
-      {" #ifdef X\nnop\n\t#endif\n", " #ifdef X\nnop\n\t#endif\n", "1 2 3"},
+      {" #ifdef X\nnop\n\t#endif\nhalt\n", "halt\n", "4"},
+      {"  #define X 5\n\t#include\n .db X\n", " .db 5\n", "3",
+       "Error #111 in main.asm, line 2: Filename expected\n"},
       {"#foo bar\n#if 0\n#bar\n#endif\n", "\n", "0",
        "Error #110 in main.asm, line 1: Unrecognized preprocessor directive: \"#foo\"\n"},
+      // A "#" that does not open the line's first word starts no directive.
+      {"x #if 0\n", "x #if 0\n", "1"},
   };
   expectOutcomes(cases);
 }
 
-TEST(ConditionalBlocks, EndStopsTheFileEvenInASkippedBlock) {
+// .END ends the file in any column, but a block that a condition skips skips it too.
+TEST(ConditionalBlocks, EndStopsTheFileUnlessSkipped) {
   const SourceCase cases[] = {
       {"nop\n  .END\nhalt\n", "nop\n", "1"},
-      {"nop\n#if 0\n.end\n#endif\nhalt\n", "nop\n", "1",
-       "Error #120 in main.asm, line 3: End of file before #endif directive\n"},
+      {"nop\n#if 0\n.end\n#endif\nhalt\n", "nop\nhalt\n", "1 5"},
+      {"#ifndef X\n#define X\n#else\n .END\n#endif\nnop\n", "nop\n", "6"},
       {".endx\n", ".endx\n", "1"},
   };
   expectOutcomes(cases);

@@ -21,6 +21,18 @@ TEST(Includes, AreReadInPlaceOnceEach) {
   EXPECT_EQ(tree.job.fileCount, 2);
 }
 
+// .INCLUDE is #INCLUDE written as a statement; #NOLIST and #LIST are the listing's
+// statements, which pass 1 applies.
+TEST(Includes, DotIncludeAndTheListingSwitches) {
+  SourceTree tree;
+  tree.write("main.asm", "#nolist\n  .include \"inc.asm\"\n#LIST\n#if 0\n.include nowhere.asm\n#endif\nend\n");
+  tree.write("inc.asm", "in\n");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, ".nolist\nin\n.LIST\nend\n");
+  EXPECT_EQ(outcome.records, "main.asm:1 inc.asm:1 main.asm:3 main.asm:7");
+  EXPECT_EQ(outcome.diagnostics, "");
+}
+
 TEST(Includes, NamesThatFindNothing) {
   const SourceCase cases[] = {
       {"#include \"none.inc\"\n#include\n#include  \t\n#include \"\"\n", "\n", "0",
@@ -53,6 +65,29 @@ TEST(Includes, AreLookedUpInTheMainDirectoryThenInTheIncludeDirectory) {
   EXPECT_EQ(outcome.diagnostics, "");
   EXPECT_EQ(tree.job.source->files().at(2), tree.pathOf("lib/only.inc"));
   EXPECT_EQ(platform::currentDirectory(), directoryBefore);
+}
+
+// A name not found as written matches files in any letter case, component by
+// component; one match is read, several are an error that names them.
+TEST(Includes, NamesInAnotherLetterCase) {
+  SourceTree tree;
+  RunSettings settings;
+  settings.includeDirectories = {tree.pathOf("lib")};
+  tree.job.useSettings(settings);
+  tree.write("main.asm",
+             "#include \"SUB\\Lib.INC\"\n#include sub/lib.inc\n#include a.inc\n#include Shared.Inc\n#include TWICE.H\n");
+  tree.write("sub/lib.inc", "sub lib\n");
+  tree.write("a.inc", "lower a\n");
+  tree.write("A.INC", "upper a\n");
+  tree.write("lib/shared.inc", "lib shared\n");
+  tree.write("twice.h", "");
+  tree.write("Twice.h", "");
+  const Outcome outcome = tree.preprocess();
+  EXPECT_EQ(outcome.text, "sub lib\nlower a\nlib shared\n");
+  EXPECT_EQ(outcome.diagnostics,
+            "Warning #102 in main.asm, line 2: File sub/lib.inc included more than once\n"
+            "Error #104 in main.asm, line 5: Several files match TWICE.H (Twice.h, twice.h)\n");
+  EXPECT_EQ(tree.job.source->files().at(3), tree.pathOf("lib/shared.inc"));
 }
 
 TEST(Includes, AMacroMayNameTheFile) {

@@ -27,10 +27,22 @@ TEST(Macros, ExpandWithTheirArguments) {
   expectOutcomes(cases);
 }
 
-TEST(Macros, ExpansionIsNotRescanned) {
+// An expansion is scanned again for calls, but never for the macros whose
+// expansion it lies in, so a name that refers to itself stays.
+TEST(Macros, ExpansionsAreScannedAgain) {
+  const std::string sixty(60, '6');
   const SourceCase cases[] = {
-      {"#define A B\n#define B 1\nA\n", "B\n", "3"},
-      {"#define P(a) a\n#define Q 7\nP(Q)\n", "Q\n", "3"},
+      {"#define A B\n#define B 1\nA\n", "1\n", "3"},
+      {"#define P(a) a\n#define Q 7\nP(Q)\n", "7\n", "3"},
+      {"#define b_call(x) rst 28h \\ .dw x\n#define bcall(x) b_call(x)\n#define _ClrLCD 4540h\n bcall(_ClrLCD)\n",
+       " rst 28h \n .dw 4540h\n", "4 4"},
+      {"#define X X+1\n.db X\n", ".db X+1\n", "2"},
+      {"#define A B+A\n#define B A\n.db A,B\n", ".db A+A,B+A\n", "3"},
+      {"#define F(x) x+1\nF(F(2))\n", "F(2)+1\n", "2"},
+      // A replacement is cut at the line's limit like the line itself.
+      {"#define L " + sixty + "\n#define M L L L L L\nM\n",
+       (sixty + " " + sixty + " " + sixty + " " + sixty + " " + sixty).substr(0, 254) + "\n", "3",
+       "Error #103 in main.asm, line 3: Line is too long (>255 chars)\n"},
       {"#define X 5\n.db \"X\",X\n", ".db \"X\",5\n", "2"},
       {"#define X 5\n.db \"X,X\n", ".db \"X,X\n", "2"},
       // A backslash does not keep quoted text open here, as it does for statement splitting.
@@ -42,6 +54,33 @@ TEST(Macros, ExpansionIsNotRescanned) {
       {"#define X 5\nld a,'X'\n", "ld a,'5'\n", "2"},
       // #IFDEF tests the name itself, not its expansion.
       {"#define A B\n#ifdef A\nyes\n#endif\n#ifdef B\nno\n#endif\n", "yes\n", "3"},
+  };
+  expectOutcomes(cases);
+}
+
+// A chain of macros, each calling the next, may be as long as the nesting limit.
+TEST(Macros, NestingIsLimited) {
+  std::string chain;
+  for (int i = 0; i <= 32; ++i) {
+    chain += "#define M" + std::to_string(i) + " M" + std::to_string(i + 1) + "\n";
+  }
+  const SourceCase cases[] = {
+      {chain + "M1\n", "M33\n", "34"},
+      {chain + "M0\n", "M33\n", "34", "Error #117 in main.asm, line 34: Macro M32 nested too deeply\n"},
+  };
+  expectOutcomes(cases);
+}
+
+// Directive words as macros: a name may take the dot along, and a body's leading
+// dot is not doubled by the dot the call stands behind.
+TEST(Macros, DirectiveWordsAsMacros) {
+  const SourceCase cases[] = {
+      {"#define equ .equ\n#define db .db\nsize .equ 5\nsize2 equ 6\n .db 1\n db 2\n",
+       "size .equ 5\nsize2 .equ 6\n .db 1\n .db 2\n", "3 4 5 6"},
+      {"#define X 5\n.X\n", ".5\n", "2"},
+      {"#define .db .byte\n .db 1\n .DB 2\nx.db\n.db.db\n", " .byte 1\n .DB 2\nx.db\n.byte.db\n", "2 3 4 5"},
+      {"#define .db\n#ifdef .db\nyes\n#endif\n#undef .db\n.db\n", "yes\n.db\n", "3 6"},
+      {"#define . x\n", "\n", "0", "Error #112 in main.asm, line 1: Macro name expected\n"},
   };
   expectOutcomes(cases);
 }
@@ -129,6 +168,22 @@ TEST(Macros, ABodyMayHoldSeveralStatements) {
       {"#define TWO nop\\ halt\nx\nTWO\n", "x\nnop\n halt\n", "2 3 3"},
       {"#define SWAP(a,b) push a\\push b\\pop a\\pop b\nSWAP(hl,de)\n", "push hl\npush de\npop hl\npop de\n",
        "2 2 2 2"},
+  };
+  expectOutcomes(cases);
+}
+
+// #DEFCONT continues the macro the source defined last, over any number of lines.
+TEST(Macros, DefcontContinuesTheLastDefinition) {
+  const SourceCase cases[] = {
+      {"#define M(r) push r\n#defcont \\ inc r\n#DEFCONT   \\ pop r\nM(bc)\n", "push bc\n inc bc\n pop bc\n",
+       "4 4 4"},
+      {"#define A 1\n#define B 2\n#defcont +3\nA B\n", "1 2+3\n", "4"},
+      {"#if 0\n#defcont x\n#endif\nnop\n", "nop\n", "4"},
+      // Built-in names are no definitions of the source.
+      {"#defcont x\n__TELLIC_VER\n", "400h\n", "2",
+       "Error #116 in main.asm, line 1: #defcont directive without #define\n"},
+      {"#define A 1\n#undef A\n#defcont x\n", "\n", "0",
+       "Error #116 in main.asm, line 3: #defcont directive without #define\n"},
   };
   expectOutcomes(cases);
 }

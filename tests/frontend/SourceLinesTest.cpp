@@ -57,14 +57,18 @@ TEST(SourceLines, CommentsEndAtTheFirstFreeSemicolon) {
       {".db \"a;b\" ;c\n", ".db \"a;b\" \n", "1"},
       {".db \"abc;def\n", ".db \"abc;def\n", "1"},
       {"ld a,';'\n", "ld a,';'\n", "1"},
-      {"ld a,';';x\n", "ld a,';';x\n", "1"},
+      // Only a semicolon that is itself the constant is text: one right after a
+      // constant, or after a quote that opens none, starts the comment.
+      {"ld a,';';x\n", "ld a,';'\n", "1"},
+      {"cp 'C';compare\n", "cp 'C'\n", "1"},
+      {"ex af,af';swap\n", "ex af,af'\n", "1"},
       {"ld a,'\"' ; \"\n", "ld a,'\"' \n", "1"},
       {"ex af,af' ;swap\n", "ex af,af' \n", "1"},
-      {"ld a,';\n", "ld a,';\n", "1"},
+      {"ld a,';\n", "ld a,'\n", "1"},
       {"nop '", "nop '\n", "1"},
       // A double quote as the very last character of a file with a semicolon in its
       // last line once made the comment scan index past the line.
-      {"';\"", "';\"\n", "1"},
+      {"';'\"", "';'\"\n", "1"},
       {"ld a,';' \"", "ld a,';' \"\n", "1"},
       // Semicolons are searched for through the whole file: each line finds its own.
       {"ld a,';'\nnop ;x\n.db \"a;b\";c\n;\nx;", "ld a,';'\nnop \n.db \"a;b\"\nx\n", "1 2 3 5"},

@@ -108,6 +108,27 @@ TEST(Listing, GroupsALinesStatementsAndListsSkippedText) {
             "Symbols:\n");
 }
 
+// .NOLIST hides its own line and what follows, up to the .LIST that shows itself;
+// an include read meanwhile is hidden with its marks.
+TEST(Listing, ObeysNolistAndList) {
+  TempDir dir;
+  dir.write("prog.asm",
+            " nop\n"
+            " .nolist\n"
+            "#include \"hidden.inc\"\n"
+            "; quiet\n"
+            " .list\n"
+            " ret\n");
+  dir.write("hidden.inc", " ld a,1\n");
+  ASSERT_EQ(runFrom(dir.path(), "prog.asm", listingSettings()).status, STATUS_OK);
+  EXPECT_EQ(readText(dir.path() / "prog.lst"),
+            "prog.asm:1    0000  00                        nop\n"
+            "prog.asm:5    0003                            .list\n"
+            "prog.asm:6    0003  C9                        ret\n"
+            "\n"
+            "Symbols:\n");
+}
+
 // The symbol-file run has no pass 2: its listing has the lines and the symbols.
 TEST(Listing, OfASymbolFileRunHasNoBytes) {
   TempDir dir;

@@ -197,6 +197,30 @@ TEST(Stint, FramesTheImageAsAShellProgram) {
   EXPECT_EQ(file[68], 255);
 }
 
+// The file a writer makes of an image, whatever its extension.
+std::vector<std::uint8_t> fileOf(const std::string& pluginName, const std::string& imageHex) {
+  ScratchDirectory dir;
+  const WriterPlugin plugin(pluginName);
+  char extension[PLUGIN_EXTENSION_SIZE] = {};
+  EXPECT_EQ(plugin.save(hexBytes(imageHex), dir.file("prog"), extension), 1) << pluginName;
+  return plugintest::readBytes(dir.file(std::string("prog") + extension));
+}
+
+// Sources often write the token that a writer puts in front of the code; the file
+// must hold it once. Elsewhere in the image the same bytes are code and stay.
+TEST(TokenWriters, HoldALeadingTokenOnce) {
+  const std::pair<std::string, std::string> writers[] = {
+      {"plover", "BB 6D"}, {"tern", "D5 00 11"}, {"curlew", "8E 28"}, {"ferra", "8E 28"}, {"dorun", "8E 28"},
+  };
+  const std::string code = "00 C3 4C D7 3E 01 C9";
+  for (const auto& [plugin, token] : writers) {
+    EXPECT_EQ(fileOf(plugin, token + " " + code), fileOf(plugin, code)) << plugin;
+    EXPECT_EQ(fileOf(plugin, token), fileOf(plugin, "")) << plugin;
+    EXPECT_NE(fileOf(plugin, code + " " + token), fileOf(plugin, code)) << plugin;
+    EXPECT_NE(fileOf(plugin, token.substr(0, 2) + " " + code), fileOf(plugin, code)) << plugin;
+  }
+}
+
 TEST(Plover, ExportsEveryOperationAlsoWithALeadingUnderscore) {
   const WriterPlugin plugin("plover");
   for (const char* name : {"_SavePrgmFile", "_GetPluginDescription", "_About"}) {
