@@ -31,6 +31,7 @@ void passOneIncbin(const DirectiveLine& line) {
     line.report(ERR_CANNOT_FIND_FILE, trimSpaces(*line.rest));
   } else {
     line.job.inputFiles.record(*file.path);
+    line.job.binaryFiles.push_back(platform::absolutePath(*file.path));
     line.mark();
     line.countData(*size);
   }

@@ -39,6 +39,7 @@ void AssemblyJob::passTwo(OutputImage& image) {
   origin = 0;
   originOffset = 0;
   LineCursor lines(*source);
+  placements.clear();
   // Pass 1 counted every byte the lines will write.
   image.reserve(image.length() + static_cast<std::size_t>(std::int64_t{codeBytes} + dataBytes));
   // Read from the program's settings, not the job's copy.
@@ -55,6 +56,9 @@ void AssemblyJob::passTwo(OutputImage& image) {
       }
       if (record.emits != 0) {
         assembleLine(*this, line, record, lineIndex, image, checkIndirection);
+      }
+      if (tracesPlacements) {
+        placements.push_back(LinePlacement{static_cast<std::uint32_t>(image.length()), pc});
       }
     }
   });

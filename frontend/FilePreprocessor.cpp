@@ -231,7 +231,9 @@ private:
     } else if (job_.source->isIncluded(platform::absolutePath(*file.path))) {
       report(WARN_INCLUDED_TWICE, name);
     } else {
+      job_.source->enterInclude(reader_.lineNumber());
       job_.preprocess(*file.path, &macros_);
+      job_.source->leaveInclude();
     }
   }
 

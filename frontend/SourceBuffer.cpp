@@ -11,6 +11,12 @@ int SourceBuffer::addFile(std::string path) {
 
 bool SourceBuffer::isIncluded(std::string_view path) const { return fileSet_.contains(std::string(path)); }
 
+void SourceBuffer::enterInclude(int includingLine) {
+  includeMarks_.push_back(IncludeMark{lines_.size(), true, static_cast<std::uint32_t>(files_.size()), includingLine});
+}
+
+void SourceBuffer::leaveInclude() { includeMarks_.push_back(IncludeMark{lines_.size(), false, 0, 0}); }
+
 namespace {
 
 template <class Container>

@@ -10,6 +10,15 @@
 #include "frontend/LineRecord.h"
 #include "frontend/TextBuffer.h"
 
+// Where an included file's lines begin or end among the lines: a listing shows the
+// file's own lines between the two, and the including line just before them.
+struct IncludeMark {
+  std::size_t lineIndex = 0;  // the first line after the mark
+  bool entering = false;
+  std::uint32_t fileIndex = 0;  // entering: the included file
+  int includingLine = 0;        // entering: the #INCLUDE line of the file that includes it
+};
+
 // The preprocessed program: one statement per line, each ending with "\n", with
 // one record per line naming its file and line. The preprocessor only appends;
 // the passes read it from the start and annotate the records.
@@ -17,6 +26,10 @@ class SourceBuffer {
 public:
   int addFile(std::string path);
   bool isIncluded(std::string_view path) const;
+  // Called on either side of reading an included file: it is the next file added,
+  // and the line that includes it is a line of the file being read.
+  void enterInclude(int includingLine);
+  void leaveInclude();
   // The writes are made once for every line and are kept here to be inlined.
   int addLine(std::uint32_t fileIndex, int lineNumber) {
     lines_.push_back(LineRecord{fileIndex, lineNumber, 0, nullptr});
@@ -44,6 +57,7 @@ public:
 
   const std::vector<std::string>& files() const { return files_; }
   const std::vector<LineRecord>& lines() const { return lines_; }
+  const std::vector<IncludeMark>& includeMarks() const { return includeMarks_; }
   std::string_view text() const { return text_.view(); }
 
 private:
@@ -51,6 +65,7 @@ private:
   std::vector<std::string> files_;
   std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check
   std::vector<LineRecord> lines_;
+  std::vector<IncludeMark> includeMarks_;  // in the order the files were entered and left
   // Where the listing was switched off or on: few lines switch it, so they are kept
   // apart from the records.
   struct ListingSwitch {

@@ -4,9 +4,11 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/Symbol.h"
 #include "core/TableEntry.h"
@@ -16,6 +18,7 @@
 #include "job/DiagnosticCodes.h"
 #include "job/InputFiles.h"
 #include "job/JobStatus.h"
+#include "job/LinePlacement.h"
 #include "job/OutputImage.h"
 #include "job/RunSettings.h"
 
@@ -29,6 +32,7 @@ struct SourcePlace {
 
 // The main output once it has been written, as the summary names it.
 struct WrittenFile {
+  std::string path;       // absolute: a listing and a make rule go beside it
   std::string shownName;  // as the user would open it from where quarn was started
   std::uint64_t size = 0;
 };
@@ -94,6 +98,12 @@ public:
   void directivePassTwo(std::string_view word, std::optional<std::string_view> rest, int lineIndex,
                         OutputImage& image);
 
+  // A path the job holds (absolute) as the user would name it.
+  std::string pathForUser(const std::string& path) const;
+  // After the main output: the listing and the make rule the settings ask for.
+  // `image` is what pass 2 assembled (nothing without pass 2).
+  void writeCompanionFiles(std::span<const std::uint8_t> image);
+
   // The settings of the program that started the run. Pass 2 reads its option
   // bits from here rather than from the job's own copy, optionFlags.
   const RunSettings& settings() const { return settings_; }
@@ -110,6 +120,10 @@ public:
   std::string moduleName;
   char localLabelChar = '@';
   std::string displayPath;  // the source path as given on the command line
+  // The current directory when the run began: paths shown to the user are given
+  // from there, so that they open the file from where the user works.
+  std::string invocationDirectory;
+  std::vector<std::string> binaryFiles;  // read by .INCBIN, in the order first read
 
   // Entries live at stable addresses: LineRecord::entry points into the table
   // while .ADDINSTR appends to it.
@@ -122,6 +136,9 @@ public:
   std::unique_ptr<SourceBuffer> source;
   // Every file the run has read: no output may replace one of them.
   InputFiles inputFiles;
+  // Kept by pass 2 only for a listing: one entry per line of `source`.
+  bool tracesPlacements = false;
+  std::vector<LinePlacement> placements;
 
   std::uint16_t pc = 0;
   std::uint16_t origin = 0;        // pass 2: the address of the latest .ORG

@@ -8,12 +8,20 @@ void SymbolOnlyJob::run(const std::string& sourcePath) {
     passOne();
   }
   if (status <= STATUS_WARNINGS) {
-    guardStage([&] { writeOutput(sourcePath); });
+    guardStage([&] {
+      writeOutput(sourcePath);
+      writeCompanionFiles({});
+    });
   }
 }
 
 void ImageJob::run(const std::string& sourcePath) {
   printProgress("Assembling " + displayPath + "\n");
+  if (settings().listingWanted) {
+    // The listing shows where every line's bytes went and the symbols as written.
+    tracesPlacements = true;
+    keepsExportSymbols = true;
+  }
   preprocess(sourcePath, nullptr);
   if (status <= STATUS_ERRORS) {
     passOne();
@@ -25,6 +33,9 @@ void ImageJob::run(const std::string& sourcePath) {
   }
   if (image && status <= STATUS_WARNINGS) {
     image->seek(0);
-    guardStage([&] { writeOutput(sourcePath, *image); });
+    guardStage([&] {
+      writeOutput(sourcePath, *image);
+      writeCompanionFiles(image->bytes());
+    });
   }
 }

@@ -23,11 +23,4 @@ std::span<const std::uint8_t> OutputImage::readRest() {
   return bytes().subspan(start);
 }
 
-std::vector<std::uint8_t> OutputImage::detach() {
-  store_.resize(length_);
-  std::vector<std::uint8_t> taken = std::move(store_);
-  store_.clear();
-  length_ = 0;
-  position_ = 0;
-  return taken;
-}
+

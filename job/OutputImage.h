@@ -69,8 +69,6 @@ public:
   std::span<const std::uint8_t> readRest();
   std::size_t length() const { return length_; }
   std::span<const std::uint8_t> bytes() const { return std::span(store_).first(length_); }
-  // Hands the bytes over to the caller and leaves the image empty.
-  std::vector<std::uint8_t> detach();
 
 private:
   // Moves the position past the next `count` bytes and returns where they go.

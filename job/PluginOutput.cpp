@@ -97,7 +97,8 @@ void writeBesideSource(AssemblyJob& job, SavePrgmFileFn savePrgmFile, std::span<
     cannotCreate(job, path);
     return;
   }
-  job.writtenOutput = WrittenFile{basePathOf(job.displayPath) + result.extension, platform::fileSize(path).value_or(0)};
+  job.writtenOutput =
+      WrittenFile{path, basePathOf(job.displayPath) + result.extension, platform::fileSize(path).value_or(0)};
 }
 
 // A writer appends its own extension to the base path it is given. When its
@@ -138,7 +139,7 @@ void writeToNamedFile(AssemblyJob& job, SavePrgmFileFn savePrgmFile, std::span<c
     cannotCreate(job, target.path);
     return;
   }
-  job.writtenOutput = WrittenFile{target.shownName, platform::fileSize(target.path).value_or(0)};
+  job.writtenOutput = WrittenFile{target.path, target.shownName, platform::fileSize(target.path).value_or(0)};
 }
 
 }  // namespace
@@ -172,7 +173,9 @@ void PluginOutputJob::writeOutput(const std::string& sourcePath, OutputImage& im
     }
     endProgram();
   }
-  const std::vector<std::uint8_t> bytes = image.detach();
+  // The writer only reads the bytes during the call; the image keeps them for a
+  // listing written after it.
+  const std::span<const std::uint8_t> bytes = image.bytes();
   if (settings().outputPath.empty()) {
     writeBesideSource(*this, writer->savePrgmFile, bytes, sourcePath);
   } else {

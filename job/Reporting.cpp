@@ -22,7 +22,11 @@ void AssemblyJob::reportAt(DiagnosticCode code, std::string_view fileName, int l
     ++errorCount;
     raiseStatus(STATUS_ERRORS);
   }
-  console->printDiagnostic(record);
+  if (settings().gnuDiagnostics) {
+    console->printGnuDiagnostic(record, pathForUser(record.fileName));
+  } else {
+    console->printDiagnostic(record);
+  }
 }
 
 void AssemblyJob::report(DiagnosticCode code, int lineIndex, DiagnosticArg arg) {

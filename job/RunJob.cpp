@@ -6,6 +6,7 @@ JobStatus runJob(JobRequest request) {
   AssemblyJob& job = *request.job;
   job.useSettings(std::move(request.settings));
   job.displayPath = request.sourcePath;
+  job.invocationDirectory = platform::currentDirectory();
   // The absolute path is taken before the directory changes, so a relative source
   // path such as sub/prog.asm still names the same file afterwards.
   const std::string sourcePath = platform::absolutePath(platform::withForwardSlashes(request.sourcePath));

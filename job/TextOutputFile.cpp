@@ -7,15 +7,21 @@
 #include "job/AssemblyJob.h"
 #include "job/OutputGuard.h"
 
-void writeTextOutput(AssemblyJob& job, const OutputTarget& target, std::string_view text) {
-  if (!mayWriteOutput(job, target.path)) {
-    return;
+bool writeTextFile(AssemblyJob& job, const std::string& path, std::string_view text) {
+  if (!mayWriteOutput(job, path)) {
+    return false;
   }
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (!writeFileAtomically(target.path, bytes)) {
-    job.console->print("Cannot create file " + target.path + "\n");
+  if (!writeFileAtomically(path, bytes)) {
+    job.console->print("Cannot create file " + path + "\n");
     job.raiseStatus(STATUS_ERRORS);
-    return;
+    return false;
   }
-  job.writtenOutput = WrittenFile{target.shownName, text.size()};
+  return true;
+}
+
+void writeTextOutput(AssemblyJob& job, const OutputTarget& target, std::string_view text) {
+  if (writeTextFile(job, target.path, text)) {
+    job.writtenOutput = WrittenFile{target.path, target.shownName, text.size()};
+  }
 }

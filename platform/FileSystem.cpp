@@ -63,6 +63,16 @@ std::string joinPath(const std::string& directory, const std::string& name) {
   return directory + "/" + name;
 }
 
+std::string pathFrom(const std::string& directory, const std::string& path) {
+  if (directory.empty() || path.size() <= directory.size() || path.compare(0, directory.size(), directory) != 0) {
+    return path;
+  }
+  if (directory.back() == '/') {
+    return path.substr(directory.size());
+  }
+  return path[directory.size()] == '/' ? path.substr(directory.size() + 1) : path;
+}
+
 std::optional<std::string> createPrivateDirectory(const std::string& parent) {
   std::string pattern = joinPath(parent, ".quarn-XXXXXX");
   if (mkdtemp(pattern.data()) == nullptr) {

@@ -23,6 +23,9 @@ std::string absolutePath(const std::string& path);
 // Joins a directory and a name with '/'; an absolute name stands alone.
 std::string joinPath(const std::string& directory, const std::string& name);
 
+// The path as seen from directory: relative when it lies inside directory, else
+// as it stands, so that it still names the same file from there.
+std::string pathFrom(const std::string& directory, const std::string& path);
 // A new folder inside `parent` under a name no other file has, readable by this
 // user only; nullopt when it cannot be made.
 std::optional<std::string> createPrivateDirectory(const std::string& parent);

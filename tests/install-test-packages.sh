@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the test suite checks quarn against, when they
 # are missing. Needs root (as in CI); without root it only says what is missing.
-# lintian is optional: where it cannot be installed, the package check that uses
-# it is skipped with a message.
+# lintian, vim and emacs-nox are optional: where one cannot be installed, the
+# tests that use it (the package check; the editors reading quarn -g's messages)
+# are skipped with a message.
 set -euo pipefail
 
-packages=(cmake g++ libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev python3)
-optional=(lintian)
+packages=(cmake g++ make libgtest-dev pkg-config libtifiles-dev pasmo binutils-z80 libz80ex-dev python3)
+optional=(lintian vim emacs-nox)
 
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 

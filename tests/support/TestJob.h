@@ -9,10 +9,13 @@
 class CapturingConsole : public ConsoleSink {
 public:
   void print(std::string_view text) override { text_ += text; }
+  void printError(std::string_view text) override { errorText_ += text; }
   const std::string& text() const { return text_; }
+  const std::string& errorText() const { return errorText_; }
 
 private:
   std::string text_;
+  std::string errorText_;  // what would go to standard error
 };
 
 // An image job whose output step keeps the assembled bytes, for tests that run the
