@@ -1,11 +1,11 @@
 ; Hello, world! for the TI-83.
 ;
 ; Assemble:  quarn examples/ti83/hello.asm   (writes examples/ti83/hello.83p)
-; Send hello.83p to the calculator and run it with Send(9prgmHELLO, or pick
-; it in the Ion shell, which lists it by its description, "Hello" below.
+; Send hello.83p to the calculator and pick it in the Ion shell, which lists
+; it by its description, "Hello" below.
 ;
-; knot writes a TI-83 program (.83p) with the assembled bytes unchanged:
-; the TI-83 runs a program's bytes from progstart, $9327.
+; knot writes a TI-83 program (.83p) with the assembled bytes unchanged (the
+; squished form): Ion runs a program's bytes from progstart, $9327.
         .plugin knot
 
 ; Ion's header file, shipped with quarn, names the TI-83's routines, which

@@ -1,7 +1,8 @@
-// knot: the image as a TI-83 assembly program (.83p). Send(9prgmNAME copies a
-// protected program's bytes to $9327 and runs them as machine code, and the
-// TI-83 shells know their own programs by the header the source begins with;
-// so the image is stored unchanged, with no token in front of it.
+// knot: the image as a TI-83 assembly program (.83p) in the squished form: the
+// machine code itself, as the TI-83 shells (Ion and the like) and ZASMLOAD load
+// it. The shells know their programs by the header the source begins with, so the
+// image is stored unchanged, with no token in front of it. (Send(9prgmNAME) on its
+// own runs only the unsquished form, the code written out as hexadecimal text.)
 #include "plugins/common/PlainWriter.h"
 #include "plugins/common/PluginMessages.h"
 #include "plugins/common/WriterExports.h"
