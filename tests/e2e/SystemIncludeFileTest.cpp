@@ -39,37 +39,6 @@ TEST(SystemIncludeFile, EachAssemblesAloneWithoutDiagnostics) {
   }
 }
 
-// A TI-86 program may include all four files; names they share must agree.
-TEST(SystemIncludeFile, Ti86FilesTogetherMeetNoClash) {
-  TempDir dir;
-  const AssembledSource result = assembleHex(dir,
-                                             "#include \"ti86asm.inc\"\n"
-                                             "#include \"ti86ops.inc\"\n"
-                                             "#include \"ti86math.inc\"\n"
-                                             "#include \"ti86abs.inc\"\n"
-                                             " .org _asm_exec_ram\n"
-                                             " call _clrLCD\n"
-                                             " call _OP1TOOP2\n"
-                                             " call _FPADD\n"
-                                             " call _SET_ABS_SRC_ADDR\n");
-  EXPECT_EQ(result.diagnostics, "");
-  EXPECT_EQ(result.bytes, "CD 7E 4A CD 33 42 CD 78 54 CD 47 46");
-}
-
-TEST(SystemIncludeFile, Ti86NamesGiveTheirValues) {
-  TempDir dir;
-  const AssembledSource result = assembleHex(dir,
-                                             "#include \"ti86asm.inc\"\n"
-                                             " .org _asm_exec_ram\n"
-                                             " ld hl,_textShadow\n"
-                                             " set textInverse,(iy+textflags)\n"
-                                             " cp kEnter\n"
-                                             " cp K_EXIT\n"
-                                             " ld a,LcapA\n");
-  EXPECT_EQ(result.diagnostics, "");
-  EXPECT_EQ(result.bytes, "21 F9 C0 FD CB 05 DE FE 06 FE 37 3E 41");
-}
-
 // Programs written against the ACZ lists find the OP-register routines through
 // ti86asm.inc alone, and spell names in any letter case.
 TEST(SystemIncludeFile, Ti86AsmAloneServesProgramsOfTheAczLists) {

@@ -1,6 +1,6 @@
-// The TI-83 Plus, TI-83 and TI-73 include files together with the files that
-// programs include beside them, and a few of their names against the bytes the
-// calculators expect.
+// The TI-83 Plus, TI-83, TI-73 and TI-86 include files together with the files
+// that programs include beside them, and a few of their names against the bytes
+// the calculators expect.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -81,6 +81,15 @@ const Spot SPOTS[] = {
     // TI-73 and Mallard, whose library sits in statVars.
     {"Ti73Calls", "#include \"ti73.inc\"\n bcall(_PutS)\n .dw userMem\n", "EF 71 44 37 9C"},
     {"MallardLibrary", "#include \"mallard.inc\"\n bcall(_PutS)\n call ionFastCopy\n", "EF 71 44 CD 6A 8D"},
+    // TI-86: a program may include all four files, whose shared names must agree.
+    {"Ti86FilesTogether",
+     "#include \"ti86asm.inc\"\n#include \"ti86ops.inc\"\n#include \"ti86math.inc\"\n#include \"ti86abs.inc\"\n"
+     " .org _asm_exec_ram\n call _clrLCD\n call _OP1TOOP2\n call _FPADD\n call _SET_ABS_SRC_ADDR\n",
+     "CD 7E 4A CD 33 42 CD 78 54 CD 47 46"},
+    {"Ti86RamFlagsKeysAndCharacters",
+     "#include \"ti86asm.inc\"\n .org _asm_exec_ram\n ld hl,_textShadow\n set textInverse,(iy+textflags)\n"
+     " cp kEnter\n cp K_EXIT\n ld a,LcapA\n",
+     "21 F9 C0 FD CB 05 DE FE 06 FE 37 3E 41"},
 };
 
 INSTANTIATE_TEST_SUITE_P(RoutinesFlagsKeysAndTokens, SystemNameBytesTest, ::testing::ValuesIn(SPOTS),
