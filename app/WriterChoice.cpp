@@ -9,8 +9,7 @@ namespace {
 
 // The plug-in name without the library extension, as the writers are listed.
 std::string_view withoutLibraryExtension(std::string_view plugin) {
-  constexpr std::string_view LIBRARY_EXTENSION = ".so";
-  return plugin.ends_with(LIBRARY_EXTENSION) ? plugin.substr(0, plugin.size() - LIBRARY_EXTENSION.size()) : plugin;
+  return plugin.ends_with(PLUGIN_LIBRARY_EXTENSION) ? plugin.substr(0, plugin.size() - PLUGIN_LIBRARY_EXTENSION.size()) : plugin;
 }
 
 }  // namespace

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "job/WriterExtensions.h"
 #include "platform/FileSystem.h"
 
 namespace {
 
-constexpr std::string_view LIBRARY_EXTENSION = ".so";
 constexpr std::string_view LEGACY_EXTENSION = ".dll";
-
-bool endsWith(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
 
 bool hasDirectoryPart(const std::string& name) { return platform::nameStart(name) != 0; }
 
@@ -42,20 +38,20 @@ std::vector<std::string> candidatePaths(const std::string& fileName, bool fromSo
 }  // namespace
 
 std::string libraryFileName(const std::string& pluginFile) {
-  if (endsWith(pluginFile, LEGACY_EXTENSION)) {
-    return pluginFile.substr(0, pluginFile.size() - LEGACY_EXTENSION.size()) + std::string(LIBRARY_EXTENSION);
+  if (pluginFile.ends_with(LEGACY_EXTENSION)) {
+    return pluginFile.substr(0, pluginFile.size() - LEGACY_EXTENSION.size()) + std::string(PLUGIN_LIBRARY_EXTENSION);
   }
   if (pluginFile.find('.', platform::nameStart(pluginFile)) == std::string::npos) {
-    return pluginFile + std::string(LIBRARY_EXTENSION);
+    return pluginFile + std::string(PLUGIN_LIBRARY_EXTENSION);
   }
   return pluginFile;
 }
 
 std::string completePluginName(const std::string& name) {
-  if (endsWith(name, LIBRARY_EXTENSION) || (name.size() >= 4 && name[name.size() - 4] == '.')) {
+  if (name.ends_with(PLUGIN_LIBRARY_EXTENSION) || (name.size() >= 4 && name[name.size() - 4] == '.')) {
     return name;
   }
-  return name + std::string(LIBRARY_EXTENSION);
+  return name + std::string(PLUGIN_LIBRARY_EXTENSION);
 }
 
 std::unique_ptr<platform::SharedLibrary> loadPlugin(const std::string& pluginFile, bool fromSource,
@@ -72,8 +68,8 @@ std::vector<std::string> installedPlugins(const std::vector<std::string>& plugin
   std::vector<std::string> names;
   for (const std::string& directory : pluginDirectories) {
     for (const std::string& fileName : platform::fileNamesIn(directory)) {
-      if (fileName.size() > LIBRARY_EXTENSION.size() && endsWith(fileName, LIBRARY_EXTENSION)) {
-        names.push_back(fileName.substr(0, fileName.size() - LIBRARY_EXTENSION.size()));
+      if (fileName.size() > PLUGIN_LIBRARY_EXTENSION.size() && fileName.ends_with(PLUGIN_LIBRARY_EXTENSION)) {
+        names.push_back(fileName.substr(0, fileName.size() - PLUGIN_LIBRARY_EXTENSION.size()));
       }
     }
   }

@@ -6,15 +6,14 @@
 
 namespace {
 
-constexpr std::string_view LIBRARY_EXTENSION = ".so";
 
 // The writer a library file is, when it is one of the shipped ones; a name with a
 // directory part counts by its last component.
 const WriterExtension* shippedWriterNamed(const std::string& libraryFileName) {
   const std::string_view name = std::string_view(libraryFileName).substr(platform::nameStart(libraryFileName));
   for (const WriterExtension& writer : SHIPPED_WRITERS) {
-    if (name.size() == writer.plugin.size() + LIBRARY_EXTENSION.size() && name.starts_with(writer.plugin) &&
-        name.ends_with(LIBRARY_EXTENSION)) {
+    if (name.size() == writer.plugin.size() + PLUGIN_LIBRARY_EXTENSION.size() && name.starts_with(writer.plugin) &&
+        name.ends_with(PLUGIN_LIBRARY_EXTENSION)) {
       return &writer;
     }
   }

@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+// What a plug-in library's file name ends in on this platform.
+inline constexpr std::string_view PLUGIN_LIBRARY_EXTENSION = ".so";
+
 // The file each shipped writer plug-in creates is its base path followed by the
 // extension below. The plug-in interface has no way to ask a writer for its file
 // before it writes, so quarn keeps the list to check those paths beforehand.
