@@ -1,31 +1,28 @@
 ; Hello, world! for the TI-83.
 ;
 ; Assemble:  quarn examples/ti83/hello.asm   (writes examples/ti83/hello.83p)
-; Send hello.83p to the calculator and pick it in the Ion shell, which lists
-; it by its description, "Hello" below.
+; Send hello.83p to the calculator and run it from the home screen with
+; Send(9prgmHELLO (Send( is in the catalog, prgm in the PRGM menu).
 ;
-; knot writes a TI-83 program (.83p) with the assembled bytes unchanged (the
-; squished form): Ion runs a program's bytes from progstart, $9327.
+; knot writes the program as hexadecimal text closed by End, 0000, End: the
+; form the TI-83 runs with Send(9prgm, copying the code to $9327 first.
+; (A program that starts with a shell's header, such as Ion's, is written as
+; its bytes instead, for the shell to run.)
         .plugin knot
 
-; Ion's header file, shipped with quarn, names the TI-83's routines, which
-; a program calls directly, and progstart.
-#include "ion.inc"
+; The TI-83's system names, shipped with quarn: its routines, which a program
+; calls directly, and curRow, the text cursor row, with the column behind it.
+#include "ti83asm.inc"
 
-        .org progstart
+        .org $9327
 
-; Ion's header: xor a clears the carry, so jr nc always jumps over the
-; description, which Ion finds right behind the jump.
-        xor a
-        jr nc,start
-        .text "Hello"
-
-start:
-        call _clrScrnFull       ; blank screen
-        call _homeup            ; cursor to row 0, column 0
+        call _clrlcdfull        ; blank screen
+        ld hl,0
+        ld (curRow),hl          ; row 0 and column 0 in one store
         ld hl,message           ; HL = address of the text
         call _puts              ; print it at the cursor
-        ret                     ; back to the home screen or to Ion
+        call _newline           ; so that Done appears on the next line
+        ret                     ; back to the home screen
 
 message:
         .text "Hello, world!"

@@ -43,6 +43,7 @@ enum class Body {
   AsmProgram86,   // 8E 28, then the image
   String86,       // the image alone
   HexProgram86,   // 00 "AsmPrgm" D6, then the image as hex text
+  HexProgram83,   // the image as hex text on one line, then the lines End, 0000, End
   SelfUnpacking,  // 8E 28, prefix, unpacking stub, compressed rest
   Compressed,     // 8E 28, prefix, compressed rest
   AsmProgram83,   // BB 6D, then the image
@@ -72,8 +73,8 @@ const std::vector<Bytes> TI83_PLUS_CALLS{{0xEF, 0x40, 0x45}, {0xEF, 0x58, 0x45},
 const std::vector<Bytes> CRASH_CALLS{{0xCD, 0x74, 0x8D, 0x9A, 0x38}, {0xCD, 0x74, 0x8D, 0xFA, 0x38}};
 // bcall ClrScrnFull, PutS (TI-73)
 const std::vector<Bytes> TI73_CALLS{{0xEF, 0xAD, 0x44}, {0xEF, 0x71, 0x44}};
-// call _clrScrnFull, _homeup, _puts (TI-83)
-const std::vector<Bytes> TI83_CALLS{{0xCD, 0x5D, 0x47}, {0xCD, 0x75, 0x47}, {0xCD, 0x0D, 0x47}};
+// call _clrlcdfull, _puts, _newline (TI-83)
+const std::vector<Bytes> TI83_CALLS{{0xCD, 0x55, 0x47}, {0xCD, 0x0D, 0x47}, {0xCD, 0x3D, 0x47}};
 // ROM_CALL CLEARLCD, ROM_CALL D_ZT_STR (ZShell): call $8C09 and the routine's number
 const std::vector<Bytes> ZSHELL_CALLS{{0xCD, 0x09, 0x8C, 0x08}, {0xCD, 0x09, 0x8C, 0x0B}};
 
@@ -90,7 +91,7 @@ const Example EXAMPLES[] = {
      TI83_PLUS_CALLS},
     {"ti82/hello.asm", "hello.82p", &TI82, 0x06, "\xDChello", Body::CrashProgram, 0x9104, HELLO, true, CRASH_CALLS},
     {"ti73/hello.asm", "hello.73p", &TI73, 0x06, "HELLO", Body::Plain, 0x9C37, HELLO, true, TI73_CALLS},
-    {"ti83/hello.asm", "hello.83p", &TI83, 0x06, "HELLO", Body::Plain, 0x9327, HELLO, true, TI83_CALLS},
+    {"ti83/hello.asm", "hello.83p", &TI83, 0x06, "HELLO", Body::HexProgram83, 0x9327, HELLO, true, TI83_CALLS},
     {"ti85/hello.asm", "hello.85s", &TI85, 0x0C, "hello", Body::ZShellString, 0, HELLO, true, ZSHELL_CALLS},
 };
 
@@ -175,13 +176,15 @@ int hexDigit(std::uint8_t c) {
   return -1;
 }
 
-// The hex text: two upper-case digits per byte, the separator D6 before every
-// odd-numbered byte from the third on.
-Bytes decodeHexText(const Bytes& text) {
+// The hex text: two upper-case digits per byte and, when the text has lines,
+// the separator D6 before every odd-numbered byte from the third on.
+enum class HexLines { TwoBytesEach, One };
+
+Bytes decodeHexText(const Bytes& text, HexLines lines) {
   Bytes image;
   std::size_t i = 0;
   while (i < text.size()) {
-    if (image.size() >= 2 && image.size() % 2 == 0) {
+    if (lines == HexLines::TwoBytesEach && image.size() >= 2 && image.size() % 2 == 0) {
       if (text[i] != 0xD6) {
         ADD_FAILURE() << "no line separator before byte " << image.size();
         return image;
@@ -231,7 +234,13 @@ Bytes imageOf(const Example& example, const Bytes& body) {
     case Body::HexProgram86: {
       const Bytes head{0x00, 'A', 's', 'm', 'P', 'r', 'g', 'm', 0xD6};
       EXPECT_EQ(slice(body, 0, head.size()), head);
-      return decodeHexText(slice(body, head.size(), body.size()));
+      return decodeHexText(slice(body, head.size(), body.size()), HexLines::TwoBytesEach);
+    }
+    case Body::HexProgram83: {
+      const Bytes tail{0x3F, 0xD4, 0x3F, '0', '0', '0', '0', 0x3F, 0xD4};
+      EXPECT_GE(body.size(), tail.size());
+      EXPECT_EQ(slice(body, body.size() - tail.size(), body.size()), tail);
+      return decodeHexText(slice(body, 0, body.size() - tail.size()), HexLines::One);
     }
     case Body::SelfUnpacking: {
       EXPECT_EQ(slice(body, 0, 2), ti86Mark);

@@ -25,7 +25,7 @@ const Writer WRITERS[] = {
     {"plover", ".8xp", 65514},
     {"tern", ".82p", 65515},
     {"dunlin", ".73p", 65518},
-    {"knot", ".83p", 65518},
+    {"knot", ".83p", 32754},   // written as hexadecimal text, two characters a byte
     {"stint", ".85s", 65517},  // with a name of 4 characters, which the TI-85 stores unpadded
 };
 

@@ -102,7 +102,7 @@ TEST(PlainWriters, WriteTheEmptyImage) {
       {PLOVER, 78, 21, "02 00 BB 6D"},
       {TERN, 77, 20, "03 00 D5 00 11"},
       {DUNLIN, 74, 17, "00 00"},
-      {KNOT, 74, 17, "00 00"},
+      {KNOT, 83, 26, "09 00 3F D4 3F 30 30 30 30 3F D4"},  // the hex text's closing lines only
       {STINT, 76, 19, "04 00 00 FD 00 00"},
   };
   for (const Case& c : cases) {
@@ -137,6 +137,33 @@ TEST(Heron, SplitsTheHexTextIntoLinesOfTwoBytes) {
     const std::size_t bodyStart = 71 + 2 + 8;  // data, length word, 0x00 "AsmPrgm"
     EXPECT_EQ(std::string(file.begin() + bodyStart, file.end() - 2), expected) << c.image;
     EXPECT_EQ(file[71] | file[72] << 8, 8 + expected.size()) << c.image;
+  }
+}
+
+// knot writes a program as hexadecimal text closed by End, 0000, End, which
+// Send(9prgm runs, unless its first bytes show that it is made for a shell: then
+// the code itself, as the shell reads it.
+TEST(Knot, WritesHexTextUnlessTheProgramStartsAsAShellProgram) {
+  struct Case {
+    std::string image;
+    std::string body;  // the variable data behind its length word
+  };
+  const std::string end = " 3F D4 3F 30 30 30 30 3F D4";
+  const Case cases[] = {
+      {"CD 55 47 C9", "43 44 35 35 34 37 43 39" + end},       // one line, upper-case digits
+      {"0A FF", "30 41 46 46" + end},                          // a leading zero digit stays
+      {"AF", "41 46" + end},                                   // xor a alone is no header
+      {"AF 18 05", "41 46 31 38 30 35" + end},                 // nor is xor a, jr
+      {"C9 30 05 41 00", "C9 30 05 41 00"},                    // Ion, using its routines
+      {"AF 30 05 41 00", "AF 30 05 41 00"},                    // Ion, using none
+      {"C9 02", "C9 02"},                                      // an Ion module
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::uint8_t> file = writtenFile(KNOT, "prog", c.image);
+    const std::vector<std::uint8_t> body = hexBytes(c.body);
+    ASSERT_EQ(file.size(), 74 + body.size()) << c.image;
+    EXPECT_EQ(file[70] | file[71] << 8, body.size()) << c.image;
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 72, file.end() - 2), body) << c.image;
   }
 }
 
