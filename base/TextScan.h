@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "base/CharClass.h"
@@ -10,26 +8,8 @@
 // Scanning helpers over one line of source text. The views they take never hold
 // the line end, so skipping white space can never step past the end of a line.
 
-// Position of the first character at or after `from` that does not begin a run of
-// eight blanks. Lines are mostly indented by eight blanks, which this passes over
-// with one comparison.
-inline std::size_t skipBlankBlocks(std::string_view text, std::size_t from) {
-  constexpr std::size_t BLOCK = sizeof(std::uint64_t);
-  constexpr std::uint64_t BLANKS = 0x2020202020202020u;
-  std::uint64_t block = 0;
-  while (text.size() - from >= BLOCK) {
-    std::memcpy(&block, text.data() + from, BLOCK);
-    if (block != BLANKS) {
-      break;
-    }
-    from += BLOCK;
-  }
-  return from;
-}
-
 // Position of the first character at or after `from` that is not white space.
 inline std::size_t skipSpacesFrom(std::string_view text, std::size_t from) {
-  from = skipBlankBlocks(text, from);
   while (from < text.size() && isSpace(text[from])) {
     ++from;
   }

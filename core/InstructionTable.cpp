@@ -175,7 +175,7 @@ int addTableEntry(AssemblyJob& job, std::string_view text) {
 }  // namespace
 
 int AssemblyJob::loadInstructionTable(const std::string& path) {
-  std::optional<TextBuffer> text = readFileText(path);
+  std::optional<std::string> text = readTextFile(path);
   if (!text) {
     console->print("Cannot open table file: " + path + "\n");
     throw ProgramExit{1};
@@ -184,8 +184,8 @@ int AssemblyJob::loadInstructionTable(const std::string& path) {
   // Entries are upper-cased before they are read; doing it for the whole file at
   // once spares a copy of every line. Neither the line breaks nor the title test
   // depend on case.
-  upperCaseInPlace(text->chars());
-  TableLineReader lines(text->view());
+  upperCaseInPlace(*text);
+  TableLineReader lines(*text);
   if (!skipTitle(lines)) {
     console->print(path + " is not a valid TAB file.\n");
     throw ProgramExit{1};

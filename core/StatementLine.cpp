@@ -17,7 +17,6 @@ std::size_t wordEndFrom(std::string_view line, std::size_t from) {
 
 // The first position at or after `from` that is not a word separator.
 std::size_t separatorsEndFrom(std::string_view line, std::size_t from) {
-  from = skipBlankBlocks(line, from);
   while (from < line.size() && isWordSeparator(line[from])) {
     ++from;
   }

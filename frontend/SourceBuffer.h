@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "frontend/LineRecord.h"
-#include "frontend/TextBuffer.h"
 
 // Where an included file's lines begin or end among the lines: a listing shows the
 // file's own lines between the two, and the including line just before them.
@@ -58,10 +57,10 @@ public:
   const std::vector<std::string>& files() const { return files_; }
   const std::vector<LineRecord>& lines() const { return lines_; }
   const std::vector<IncludeMark>& includeMarks() const { return includeMarks_; }
-  std::string_view text() const { return text_.view(); }
+  std::string_view text() const { return text_; }
 
 private:
-  TextBuffer text_;
+  std::string text_;
   std::vector<std::string> files_;
   std::unordered_set<std::string> fileSet_;  // the entries of files_, for the include check
   std::vector<LineRecord> lines_;

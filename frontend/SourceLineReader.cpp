@@ -24,7 +24,7 @@ namespace {
 
 SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console)
     : fullPath_(platform::absolutePath(path)) {
-  std::optional<TextBuffer> text = readFileText(path);
+  std::optional<std::string> text = readTextFile(path);
   if (!text) {
     cannotOpen(path, console);
   }
@@ -32,7 +32,7 @@ SourceLineReader::SourceLineReader(const std::string& path, ConsoleSink& console
 }
 
 std::size_t SourceLineReader::lineCount() const {
-  return static_cast<std::size_t>(std::ranges::count(content_.view(), '\n')) + 1;
+  return static_cast<std::size_t>(std::ranges::count(content_, '\n')) + 1;
 }
 
 std::string_view SourceLineReader::fileName() const {
@@ -78,7 +78,7 @@ std::optional<SourceLineReader::Line> SourceLineReader::nextLine() {
 // which is changed in place where a line is cut.
 std::span<char> SourceLineReader::readPiece() {
   const std::size_t available = std::min(content_.size() - position_, MAX_READ);
-  char* start = content_.chars().data() + position_;
+  char* start = content_.data() + position_;
   const void* lineFeed = std::memchr(start, '\n', available);
   const std::size_t length =
       lineFeed ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start) + 1 : available;

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/TextBuffer.h"
 
 class ConsoleSink;
 
@@ -47,7 +46,7 @@ private:
   std::optional<std::size_t> commentStart(std::span<const char> line);
   static std::string_view textOf(std::span<const char> piece) { return {piece.data(), piece.size()}; }
 
-  TextBuffer content_;
+  std::string content_;
   std::size_t position_ = 0;
   std::string fullPath_;
   int lineNumber_ = 0;

@@ -16,12 +16,11 @@ struct FileCloser {
 };
 
 // Text before the first carriage return stays where it is.
-void joinCarriageReturns(TextBuffer& buffer) {
-  const std::size_t first = buffer.view().find('\r');
-  if (first == std::string_view::npos) {
+void joinCarriageReturns(std::string& text) {
+  const std::size_t first = text.find('\r');
+  if (first == std::string::npos) {
     return;
   }
-  const std::span<char> text = buffer.chars();
   std::size_t kept = first;
   for (std::size_t i = first; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
@@ -29,14 +28,14 @@ void joinCarriageReturns(TextBuffer& buffer) {
     }
     text[kept++] = text[i];
   }
-  buffer.truncate(kept);
+  text.resize(kept);
 }
 
 }  // namespace
 
 // The C library's files rather than a stream: opening a stream sets up the
 // locale machinery, which costs a run more than reading a small file does.
-std::optional<TextBuffer> readFileText(const std::string& path) {
+std::optional<std::string> readTextFile(const std::string& path) {
   // A directory opens as a file on this platform but is no file to read.
   if (!platform::fileExists(path)) {
     return std::nullopt;
@@ -47,9 +46,8 @@ std::optional<TextBuffer> readFileText(const std::string& path) {
   }
   // One read of the size the file has now; a file that grew since is read on in
   // blocks.
-  TextBuffer text;
-  text.reserve(static_cast<std::size_t>(platform::fileSize(path).value_or(0)));
-  text.extend(std::fread(text.room().data(), 1, text.room().size(), file.get()));
+  std::string text(static_cast<std::size_t>(platform::fileSize(path).value_or(0)), '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
   std::array<char, 4096> block{};
   while (const std::size_t count = std::fread(block.data(), 1, block.size(), file.get())) {
     text.append({block.data(), count});
@@ -59,12 +57,4 @@ std::optional<TextBuffer> readFileText(const std::string& path) {
   }
   joinCarriageReturns(text);
   return text;
-}
-
-std::optional<std::string> readTextFile(const std::string& path) {
-  const std::optional<TextBuffer> text = readFileText(path);
-  if (!text) {
-    return std::nullopt;
-  }
-  return std::string(text->view());
 }
