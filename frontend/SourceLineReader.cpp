@@ -65,7 +65,8 @@ std::optional<SourceLineReader::Line> SourceLineReader::nextLine() {
     return Line{textOf(piece), true};
   }
   if (!endsWithLineFeed) {
-    // The last line of a file without a line end: the file has no room for one.
+    // The last line of a file without a line end: a copy of it gets one, which
+    // leaves the file's text as it was read.
     std::copy(piece.begin(), piece.end(), lastLine_.begin());
     lastLine_[piece.size()] = '\n';
     return Line{std::string_view(lastLine_.data(), piece.size() + 1), false};

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-
 class ConsoleSink;
 
 // One source file, handed out line by line. The file is read whole when it is

@@ -50,7 +50,7 @@ std::optional<std::string> readTextFile(const std::string& path) {
   text.resize(std::fread(text.data(), 1, text.size(), file.get()));
   std::array<char, 4096> block{};
   while (const std::size_t count = std::fread(block.data(), 1, block.size(), file.get())) {
-    text.append({block.data(), count});
+    text.append(block.data(), count);
   }
   if (std::ferror(file.get()) != 0) {
     throw FileError("Cannot read " + path + ": " + std::strerror(errno));

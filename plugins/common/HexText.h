@@ -11,7 +11,7 @@
 namespace calcfile {
 
 struct HexLayout {
-  std::size_t bytesPerLine;
+  std::size_t bytesPerLine;  // at least 1
   std::uint8_t lineSeparator;  // the calculator's new-line token
 };
 

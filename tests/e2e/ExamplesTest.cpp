@@ -238,7 +238,10 @@ Bytes imageOf(const Example& example, const Bytes& body) {
     }
     case Body::HexProgram83: {
       const Bytes tail{0x3F, 0xD4, 0x3F, '0', '0', '0', '0', 0x3F, 0xD4};
-      EXPECT_GE(body.size(), tail.size());
+      if (body.size() < tail.size()) {
+        ADD_FAILURE() << "the body is shorter than the End, 0000, End lines";
+        return {};
+      }
       EXPECT_EQ(slice(body, body.size() - tail.size(), body.size()), tail);
       return decodeHexText(slice(body, 0, body.size() - tail.size()), HexLines::One);
     }

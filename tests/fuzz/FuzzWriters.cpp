@@ -4,8 +4,8 @@
 // reported as not written must not exist, and no temporary file may stay behind.
 //
 // Input: byte 0 picks the writer (and, with its top bit, stretches the image of a
-// plain writer close to the largest size its 16-bit fields hold); byte 1 picks the
-// base name; the rest is the image.
+// writer that may store it unchanged close to the largest size its 16-bit fields
+// hold); byte 1 picks the base name; the rest is the image.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum class Body { Plain, Hex, Compressed, CompressedWithStub, ShellString };
+enum class Body { Plain, Hex, Ti83Program, Compressed, CompressedWithStub, ShellString };
 
 struct Writer {
   std::string_view name;
@@ -54,7 +54,7 @@ std::array<Writer, 10> WRITERS{{
     {"ferra", ASM_MARK, Body::CompressedWithStub, nullptr, nullptr},
     {"dorun", ASM_MARK, Body::Compressed, nullptr, nullptr},
     {"dunlin", {}, Body::Plain, nullptr, nullptr},
-    {"knot", {}, Body::Plain, nullptr, nullptr},
+    {"knot", {}, Body::Ti83Program, nullptr, nullptr},
     {"stint", ZSHELL_MARK, Body::ShellString, nullptr, nullptr},
 }};
 
@@ -115,6 +115,31 @@ bool startsWith(std::span<const std::uint8_t> bytes, std::span<const std::uint8_
   return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
 }
 
+// The image as upper-case hex digits, with `separator` before every
+// `bytesPerLine`-th byte after the first (never, for a bytesPerLine of 0).
+std::vector<std::uint8_t> hexDigitsOf(std::span<const std::uint8_t> image, std::size_t bytesPerLine,
+                                      std::uint8_t separator) {
+  static constexpr char DIGITS[] = "0123456789ABCDEF";
+  std::vector<std::uint8_t> text;
+  for (std::size_t i = 0; i < image.size(); ++i) {
+    if (bytesPerLine != 0 && i != 0 && i % bytesPerLine == 0) {
+      text.push_back(separator);
+    }
+    text.push_back(static_cast<std::uint8_t>(DIGITS[image[i] >> 4]));
+    text.push_back(static_cast<std::uint8_t>(DIGITS[image[i] & 0x0F]));
+  }
+  return text;
+}
+
+// The TI-83's shells read a program's first bytes as code: ret, or xor a and jr nc.
+bool isTi83ShellProgram(std::span<const std::uint8_t> image) {
+  return (!image.empty() && image[0] == 0xC9) || (image.size() >= 2 && image[0] == 0xAF && image[1] == 0x30);
+}
+
+// The program editor's "AsmPrgm" line (heron), and the End, 0000, End lines (knot).
+constexpr std::array<std::uint8_t, 9> ASM_PRGM_LINE{0x00, 'A', 's', 'm', 'P', 'r', 'g', 'm', 0xD6};
+constexpr std::array<std::uint8_t, 9> TI83_HEX_END{0x3F, 0xD4, 0x3F, '0', '0', '0', '0', 0x3F, 0xD4};
+
 // A compressed body is the prefix of the image, the stub (ferra), then a stream
 // that unpacks to the rest. The prefix length comes from the entry jump; any
 // length for which the rest unpacks to the image will do.
@@ -142,9 +167,22 @@ void checkBody(const Writer& writer, std::span<const std::uint8_t> data, std::sp
     case Body::Plain:
       fuzz::check(std::ranges::equal(body, image), "the image is not stored unchanged");
       break;
-    case Body::Hex:
-      fuzz::check(body.size() >= image.size() * 2, "the hex text is shorter than the image");
+    case Body::Hex: {
+      std::vector<std::uint8_t> expected(ASM_PRGM_LINE.begin(), ASM_PRGM_LINE.end());
+      std::ranges::copy(hexDigitsOf(image, 2, 0xD6), std::back_inserter(expected));
+      fuzz::check(std::ranges::equal(body, expected), "the hex text is not the image, two bytes a line");
       break;
+    }
+    case Body::Ti83Program: {
+      if (isTi83ShellProgram(image)) {
+        fuzz::check(std::ranges::equal(body, image), "a shell program is not stored unchanged");
+        break;
+      }
+      std::vector<std::uint8_t> expected = hexDigitsOf(image, 0, 0);
+      expected.insert(expected.end(), TI83_HEX_END.begin(), TI83_HEX_END.end());
+      fuzz::check(std::ranges::equal(body, expected), "the hex text is not the image followed by End, 0000, End");
+      break;
+    }
     case Body::Compressed:
       fuzz::check(unpacksTo(body, image, 0), "the compressed program does not unpack to the image");
       break;
@@ -225,7 +263,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const Writer& writer = WRITERS[(data[0] & 0x7F) % WRITERS.size()];
   const std::string_view name = BASE_NAMES[data[1] % std::size(BASE_NAMES)];
-  const bool stretch = (data[0] & 0x80) != 0 && writer.body == Body::Plain;
+  const bool stretch = (data[0] & 0x80) != 0 && (writer.body == Body::Plain || writer.body == Body::Ti83Program);
   const std::vector<std::uint8_t> image = imageFrom(std::span(data + 2, size - 2), stretch, data[1]);
   saveAndCheck(writer, image, name);
   return 0;

@@ -69,6 +69,21 @@ TEST(WriterFailures, ImageTooLargeForTheLengthFieldsIsRefused) {
   EXPECT_EQ(WriterPlugin("curlew").save(far, dir.file("far")), 0);
 }
 
+// knot stores a shell program's bytes unchanged, so such a program may be twice
+// as long as one written as hexadecimal text.
+TEST(WriterFailures, KnotRefusesAShellProgramOnlyPastTheUnchangedFormsLimit) {
+  ScratchDirectory dir;
+  const WriterPlugin knot("knot");
+  for (const std::uint8_t first : {std::uint8_t{0xC9}, std::uint8_t{0xAF}}) {
+    std::vector<std::uint8_t> image(65518, 0x30);  // xor a is followed by jr nc
+    image.front() = first;
+    EXPECT_EQ(knot.save(image, dir.file("fits")), 1) << int{first};
+    image.push_back(0x30);
+    EXPECT_EQ(knot.save(image, dir.file("huge")), 0) << int{first};
+    EXPECT_FALSE(std::filesystem::exists(dir.file("huge.83p"))) << int{first};
+  }
+}
+
 TEST(WriterFailures, MissingArgumentsAreRefused) {
   ScratchDirectory dir;
   for (const Writer& w : WRITERS) {
