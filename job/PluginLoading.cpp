@@ -73,8 +73,8 @@ std::vector<std::string> installedPlugins(const std::vector<std::string>& plugin
       }
     }
   }
-  std::ranges::sort(names);
-  const auto [first, last] = std::ranges::unique(names);
-  names.erase(first, last);
+  // The iterator forms: clang 14 cannot build ranges::unique's result with libstdc++ 12.
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
   return names;
 }

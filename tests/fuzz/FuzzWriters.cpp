@@ -163,9 +163,14 @@ bool unpacksTo(std::span<const std::uint8_t> body, std::span<const std::uint8_t>
 void checkBody(const Writer& writer, std::span<const std::uint8_t> data, std::span<const std::uint8_t> image) {
   fuzz::check(startsWith(data, writer.bodyPrefix), "the program mark or prefix is missing");
   const std::span<const std::uint8_t> body = data.subspan(writer.bodyPrefix.size());
+  // A program token the source wrote itself is held once, behind the writer's own
+  // (the shell string's mark frames the image and is never taken from it).
+  const std::span<const std::uint8_t> code =
+      writer.body != Body::ShellString && startsWith(image, writer.bodyPrefix) ? image.subspan(writer.bodyPrefix.size())
+                                                                               : image;
   switch (writer.body) {
     case Body::Plain:
-      fuzz::check(std::ranges::equal(body, image), "the image is not stored unchanged");
+      fuzz::check(std::ranges::equal(body, code), "the image is not stored unchanged");
       break;
     case Body::Hex: {
       std::vector<std::uint8_t> expected(ASM_PRGM_LINE.begin(), ASM_PRGM_LINE.end());
@@ -184,10 +189,10 @@ void checkBody(const Writer& writer, std::span<const std::uint8_t> data, std::sp
       break;
     }
     case Body::Compressed:
-      fuzz::check(unpacksTo(body, image, 0), "the compressed program does not unpack to the image");
+      fuzz::check(unpacksTo(body, code, 0), "the compressed program does not unpack to the image");
       break;
     case Body::CompressedWithStub:
-      fuzz::check(unpacksTo(body, image, FERRA_STUB_SIZE), "the compressed program does not unpack to the image");
+      fuzz::check(unpacksTo(body, code, FERRA_STUB_SIZE), "the compressed program does not unpack to the image");
       break;
     case Body::ShellString: {
       // The title length, the image, and the sum of both modulo 256.
